@@ -1,0 +1,54 @@
+# Shared helpers for the project's targets.
+
+# Applies the project's warning flags to one of our own targets.
+function(tembrel_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+  if(TEMBREL_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# Declares a library of one layer: tembrel_add_library(core SOURCES ... DEPS ...)
+# gives the target tembrel_core with the alias tembrel::core. Headers are
+# included by their path from the repository root ("core/leap_week.h").
+function(tembrel_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  set(target tembrel_${name})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  add_library(tembrel::${name} ALIAS ${target})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  if(ARG_DEPS)
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  endif()
+  if(ARG_PRIVATE_DEPS)
+    target_link_libraries(${target} PRIVATE ${ARG_PRIVATE_DEPS})
+  endif()
+  tembrel_warnings(${target})
+endfunction()
+
+# Registers a GoogleTest executable against the shared test main:
+# tembrel_add_test(core_leap_week SOURCES leap_week_test.cpp DEPS tembrel::core
+#                  [LABELS long] [TIMEOUT seconds])
+# A test labelled "long" is registered as one CTest test (it runs for minutes);
+# all others are discovered case by case.
+function(tembrel_add_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPS;LABELS" ${ARGN})
+  set(target test_${name})
+  add_executable(${target} ${ARG_SOURCES})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} tembrel_test_main)
+  tembrel_warnings(${target})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  if("long" IN_LIST ARG_LABELS)
+    add_test(NAME ${name} COMMAND ${target})
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+  else()
+    gtest_discover_tests(${target}
+      TEST_PREFIX "${name}."
+      PROPERTIES LABELS unit TIMEOUT ${ARG_TIMEOUT}
+      DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

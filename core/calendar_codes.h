@@ -1,0 +1,73 @@
+// The codes of the notations a date can be written in, their code texts and
+// calendar markers, and the order of the parts of a Common Era or Julian date.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tembrel {
+
+// A notation a date field can hold. The numbers are stored in the settings file
+// and must not change.
+enum class CalendarCode : int16_t {
+    CE = 0,   // Common Era: proleptic Gregorian, astronomical years
+    JC = 1,   // Julian calendar
+    JDN = 2,  // Julian day number
+    AN = 3,   // Revar Overe (converted by the calendar library; no field selects it)
+    ORD = 4,  // ordinal date yyyy-ddd (Gregorian)
+    NLW = 5,  // reserved for the library's leap week notation; never converted
+    ISO = 6,  // ISO 8601 week date
+    LPW = 7,  // leap week calendar, week form
+    LPM = 8,  // leap week calendar, month form
+};
+
+inline constexpr int kCalendarCodeCount = 9;
+
+// The order of the parts of a Common Era or Julian date. The numbers are those of
+// the calendar library and of the settings file.
+enum class DateOrder : int16_t {
+    MDY = 0,
+    DMY = 1,
+    YMD = 2,
+};
+
+// Marker characters of the calendar library.
+inline constexpr char kMarkerGregorian = 'G';
+inline constexpr char kMarkerJulian = 'J';
+inline constexpr char kMarkerAnnusNovus = 'A';
+inline constexpr char kMarkerLibraryLeapWeek = 'N';
+inline constexpr char kMarkerISOWeek = 'I';
+
+// The two columns of the code table: the code text that reports append to a date
+// ("CE") and the marker text ("G"; empty for notations without a marker).
+struct CalendarCodeTexts {
+    std::string_view code;
+    std::string_view marker;
+};
+
+// strCalCode: indexed by CalendarCode.
+inline constexpr CalendarCodeTexts strCalCode[kCalendarCodeCount] = {
+    {"CE", "G"},  {"JC", "J"},  {"JDN", "JD"}, {"AN", "A"}, {"ORD", ""},
+    {"NLW", "N"}, {"ISO", "I"}, {"LPW", ""},   {"LPM", ""},
+};
+
+// Returns the code text of a notation: "CE", "JDN", ...
+constexpr std::string_view CalCodeText(CalendarCode cal) {
+    return strCalCode[static_cast<int>(cal)].code;
+}
+
+// Returns the marker text of a notation: "G", "JD", or empty.
+constexpr std::string_view CalMarkerText(CalendarCode cal) {
+    return strCalCode[static_cast<int>(cal)].marker;
+}
+
+// Maps a stored number to a notation; empty for numbers that name none.
+constexpr std::optional<CalendarCode> CalendarCodeFromInt(long value) {
+    if (value < 0 || value >= kCalendarCodeCount) {
+        return std::nullopt;
+    }
+    return static_cast<CalendarCode>(value);
+}
+
+}  // namespace tembrel

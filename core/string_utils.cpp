@@ -1,0 +1,129 @@
+#include "core/string_utils.h"
+
+#include <algorithm>
+
+namespace tembrel {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string RemoveChars(std::string_view text, std::string_view set, int start) {
+    const size_t first = start < 1 ? 0 : static_cast<size_t>(start - 1);
+    std::string result(text.substr(0, std::min(first, text.size())));
+    for (size_t i = first; i < text.size(); ++i) {
+        if (set.find(text[i]) == std::string_view::npos) {
+            result.push_back(text[i]);
+        }
+    }
+    return result;
+}
+
+std::string RemoveSpaces(std::string_view text) {
+    return RemoveChars(text, " ", 1);
+}
+
+int CountChar(std::string_view text, char c) {
+    return static_cast<int>(std::count(text.begin(), text.end(), c));
+}
+
+bool IsNumberText(std::string_view text, bool signAllowed, bool commaAllowed) {
+    text = TrimSpaces(text);
+    if (text.empty()) {
+        return false;
+    }
+    if (signAllowed && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    return std::all_of(text.begin(), text.end(),
+                       [&](char c) { return IsDigit(c) || (commaAllowed && c == ','); });
+}
+
+void KeepDigitsAndSign(std::string& text, bool minusAllowed) {
+    bool digitSeen = false;
+    bool plusKept = false;
+    bool minusKept = false;
+    std::string kept;
+    for (char c : text) {
+        if (IsDigit(c)) {
+            digitSeen = true;
+            kept.push_back(c);
+        } else if (c == '+' && !digitSeen && !plusKept) {
+            plusKept = true;
+            kept.push_back(c);
+        } else if (c == '-' && minusAllowed && !digitSeen && !minusKept) {
+            minusKept = true;
+            kept.push_back(c);
+        }
+    }
+    text = std::move(kept);
+}
+
+void KeepDateChars(std::string& text, std::string_view extra) {
+    constexpr std::string_view kDateChars = "-1234567890";
+    std::erase_if(text, [&](char c) {
+        return kDateChars.find(c) == std::string_view::npos &&
+               extra.find(c) == std::string_view::npos;
+    });
+}
+
+void CutAtNul(std::string& text) {
+    const size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        text.resize(nul);
+    }
+}
+
+void TrimTrailingControl(std::string& text) {
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) {
+        text.pop_back();
+    }
+}
+
+std::string FileExtensionOf(std::string_view path, bool lowerCase) {
+    const size_t slash = path.find_last_of("\\/");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view extension = name.substr(dot + 1);
+    return lowerCase ? LowerCase(extension) : std::string(extension);
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string result(text);
+    for (size_t i = 0; i < result.size(); ++i) {
+        const char c = result[i];
+        if (c >= 'A' && c <= 'Z') {
+            result[i] = static_cast<char>(c - 'A' + 'a');
+        } else if (c == '\xC3' && i + 1 < result.size()) {
+            // Ä Ö Ü are C3 84, C3 96, C3 9C; their lower-case forms lie 0x20 higher.
+            char& second = result[i + 1];
+            if (second == '\x84' || second == '\x96' || second == '\x9C') {
+                second = static_cast<char>(second + 0x20);
+            }
+            ++i;
+        }
+    }
+    return result;
+}
+
+bool IsDigitText(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+}  // namespace tembrel

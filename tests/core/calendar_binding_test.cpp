@@ -1,0 +1,115 @@
+#include "core/calendar_binding.h"
+
+#include <gtest/gtest.h>
+
+#include "core/calendar_tables.h"
+#include "core/today.h"
+
+namespace tembrel {
+namespace {
+
+CalDate Date(int32_t year, int32_t month, int32_t day, char marker) {
+    CalDate date{};
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    date.marker = marker;
+    return date;
+}
+
+TEST(CalendarLimits, BoundTheOrdinalYears) {
+    CalDate first = Date(1, 1, 1, kMarkerGregorian);
+    EXPECT_EQ(EuroDateToJDN(first), lngFirstJDNOfCE1);
+    EXPECT_EQ(first.jdn, lngFirstJDNOfCE1) << "the day number is stored too";
+    EXPECT_EQ(DayOfWeek(first.jdn), 1) << "1 January 1 CE is a Monday";
+    CalDate last = Date(9999, 12, 31, kMarkerGregorian);
+    EXPECT_EQ(EuroDateToJDN(last), lngLastJDNOfCE9999);
+    EXPECT_TRUE(HasOrdinalForm(lngFirstJDNOfCE1));
+    EXPECT_FALSE(HasOrdinalForm(lngFirstJDNOfCE1 - 1));
+    EXPECT_FALSE(HasOrdinalForm(lngLastJDNOfCE9999 + 1));
+    EXPECT_TRUE(IsJDNInRange(lngMaxJDN));
+    EXPECT_FALSE(IsJDNInRange(int64_t{lngMaxJDN} + 1));
+    EXPECT_FALSE(IsJDNInRange(kRoroviriNoJdn));
+}
+
+TEST(DayOfWeek, NumbersSundayZero) {
+    const int32_t sunday = 2454486;  // 2008-01-20
+    EXPECT_EQ(DayOfWeek(sunday), 0);
+    EXPECT_FALSE(IsWorkday(sunday));
+    EXPECT_FALSE(IsWorkday(sunday - 1));
+    for (int32_t jdn = sunday + 1; jdn <= sunday + 5; ++jdn) {
+        EXPECT_TRUE(IsWorkday(jdn)) << jdn;
+    }
+    EXPECT_EQ(DayOfWeek(lngMinJDN), DayOfWeek(lngMinJDN + 7));
+    EXPECT_EQ(DayOfWeek(0), 1) << "JDN 0 is a Monday";
+    EXPECT_EQ(DayOfWeek(-1), 0) << "weekdays continue below day 0";
+}
+
+TEST(DayOfYear, FollowsTheRecordsCalendar) {
+    EXPECT_EQ(DayOfYear(Date(2008, 12, 31, kMarkerGregorian)), 366);
+    EXPECT_EQ(DayOfYear(Date(2007, 12, 31, kMarkerGregorian)), 365);
+    EXPECT_EQ(DayOfYear(Date(1900, 12, 31, kMarkerGregorian)), 365);
+    EXPECT_EQ(DayOfYear(Date(1900, 12, 31, kMarkerJulian)), 366);
+    EXPECT_EQ(DayOfYear(Date(2008, 1, 1, kMarkerGregorian)), 1);
+    EXPECT_EQ(DayOfYear(Date(-44, 3, 1, kMarkerJulian)), 61) << "year -44 is a Julian leap year";
+    EXPECT_EQ(DayOfYear(Date(2008, 10, 37, kMarkerAnnusNovus)), 366);
+}
+
+TEST(SetCalendarMarker, SetsMarkersOnlyForCalendarNotations) {
+    CalDate date = Date(2008, 1, 1, 'X');
+    EXPECT_FALSE(SetCalendarMarker(CalendarCode::LPW, date));
+    EXPECT_EQ(date.marker, 'X');
+    EXPECT_FALSE(SetCalendarMarker(CalendarCode::JDN, date));
+    EXPECT_FALSE(SetCalendarMarker(CalendarCode::LPM, date));
+    EXPECT_EQ(date.marker, 'X');
+    EXPECT_TRUE(SetCalendarMarker(CalendarCode::ORD, date));
+    EXPECT_EQ(date.marker, 'G');
+    EXPECT_TRUE(SetCalendarMarker(CalendarCode::JC, date));
+    EXPECT_EQ(date.marker, 'J');
+    EXPECT_TRUE(SetCalendarMarker(CalendarCode::AN, date));
+    EXPECT_EQ(date.marker, 'A');
+    EXPECT_TRUE(SetCalendarMarker(CalendarCode::ISO, date));
+    EXPECT_EQ(date.marker, 'I');
+    EXPECT_TRUE(SetCalendarMarker(CalendarCode::NLW, date));
+    EXPECT_EQ(date.marker, 'N');
+}
+
+TEST(CalendarCodes, TextsAndMarkers) {
+    EXPECT_EQ(CalCodeText(CalendarCode::CE), "CE");
+    EXPECT_EQ(CalCodeText(CalendarCode::LPM), "LPM");
+    EXPECT_EQ(CalMarkerText(CalendarCode::JDN), "JD");
+    EXPECT_EQ(CalMarkerText(CalendarCode::ORD), "");
+    EXPECT_EQ(CalendarCodeFromInt(8), CalendarCode::LPM);
+    EXPECT_FALSE(CalendarCodeFromInt(9).has_value());
+    EXPECT_FALSE(CalendarCodeFromInt(-1).has_value());
+}
+
+TEST(Separators, StartAsDashAndComma) {
+    Separators separators;
+    separators.strDateSep = "/";
+    separators.strThousSep = "";
+    InitCalendarTables(separators);
+    EXPECT_EQ(separators.strDateSep, "-");
+    EXPECT_EQ(separators.strThousSep, ",");
+}
+
+TEST(Today, ReadsTheFixedDateAndItsWeekday) {
+    ScopedToday today({2008, 3, 15});
+    EXPECT_EQ(TodayJDN(), 2454541);
+    EXPECT_EQ(TodayDayOfWeek(CalendarCode::CE), 6) << "15 March 2008 is a Saturday";
+    EXPECT_EQ(TodayDayOfWeek(CalendarCode::AN), 6) << "the same day in the ten-month calendar";
+    {
+        ScopedToday inner({2000, 1, 1});
+        EXPECT_EQ(TodayJDN(), 2451545);
+    }
+    EXPECT_EQ(TodayJDN(), 2454541) << "the outer fixed date comes back";
+}
+
+TEST(Today, FollowsTheSystemClockWhenNotFixed) {
+    const int32_t today = TodayJDN();
+    EXPECT_GT(today, 2460000) << "after 2023";
+    EXPECT_LT(today, 2500000);
+}
+
+}  // namespace
+}  // namespace tembrel
