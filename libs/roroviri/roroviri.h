@@ -35,7 +35,10 @@ struct CalDate {
 
 // The value a conversion to a day number answers (and stores) when the date's day
 // number does not fit in 32 bits or the marker is not supported. It lies outside
-// every accepted day number range, so range checks reject it.
+// every accepted day number range, so range checks reject it. Being INT32_MIN, it
+// is also the day number of the earliest 32-bit day, so conversions to a day
+// number reach INT32_MIN + 1 .. INT32_MAX; conversions from a day number take
+// every 32-bit value.
 inline constexpr int32_t kRoroviriNoJdn = INT32_MIN;
 
 // Result codes of str_to_date.
@@ -65,8 +68,9 @@ int32_t euro_date_to_jdn(CalDate* date);
 int32_t jdn_to_euro_date(CalDate* date);
 
 // Computes the day number of a Revar Overe year/month/day (month and day counted
-// on like euro_date_to_jdn), stores it in date->jdn and returns it; answers
-// kRoroviriNoJdn when it does not fit in 32 bits.
+// on like euro_date_to_jdn: month 11 is month 1 of the next year), stores it in
+// date->jdn and returns it; answers kRoroviriNoJdn when it does not fit in 32
+// bits. The marker is not read.
 int32_t annus_novus_date_to_jdn(CalDate* date);
 
 // Fills year, month (1..10) and day from date->jdn in the Revar Overe calendar and
@@ -83,8 +87,13 @@ int32_t euro_day_of_week(int32_t jdn);
 // the year is (kOrder...). `marker` is the calendar: 'G', 'J' or 'A'; the month
 // and day must exist in that calendar.
 // Returns kStrToDateValid, kStrToDateOutOfRange when the text is a date whose
-// year or day number cannot be held in 32 bits, or kStrToDateInvalid.
-// The record is written only on success.
+// year or day number cannot be held in 32 bits, or kStrToDateInvalid. A day that
+// exists in no year of the calendar (30 February) is invalid even with a year
+// beyond 32 bits; 29 February of such a year is out of range. Digit strings of
+// any length are read without overflow. Any other character, an empty part, a
+// separator at the end (or a "/" or "." at the start), more or fewer than three
+// parts, an unknown order or marker: invalid. Fills year, month, day and marker
+// only on success; jdn and spare are never written.
 int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t marker);
 
 // Writes `digits` (decimal digits with an optional leading "-") into `out` with
@@ -92,7 +101,9 @@ int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t mark
 // right: "-1234567" with ',' gives "-1,234,567". `out` holds
 // kSeparateThousandsBufferSize characters and always receives a NUL-terminated
 // text; an input whose grouped form would not fit is copied unchanged if it fits,
-// else `out` receives the empty text.
+// else `out` receives the empty text. A text that is not of that form, or a
+// separator outside 1..255, gets no separators (copied unchanged the same way).
+// The input is read up to its NUL or its 20th character, whichever comes first.
 void separate_thousands(const char* digits, int32_t separator, char* out);
 
 // Returns the number of days from the earlier to the later date, each given by

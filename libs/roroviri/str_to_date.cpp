@@ -1,0 +1,137 @@
+// Reading a date text of three numbers into a date.
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "libs/roroviri/calendar_rules.h"
+#include "libs/roroviri/civil_day_math.h"
+#include "libs/roroviri/roroviri.h"
+
+namespace {
+
+constexpr int kPartCount = 3;
+
+// A number stops growing here: every part this large is beyond every limit, and
+// the digits after it cannot overflow the value (2^40 × 10 + 9 < 2^63).
+constexpr int64_t kSaturatedValue = int64_t{1} << 40;
+
+// Any year in which every month has its longest length in all three calendars.
+constexpr int64_t kLeapYearOfAllCalendars = 0;
+
+struct Part {
+    int64_t magnitude = 0;  // [0, kSaturatedValue]
+    bool negative = false;
+};
+
+bool IsSeparator(char c) {
+    return c == '-' || c == '/' || c == '.';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Splits the text into exactly three parts, each an optional "-" and at least
+// one digit, separated by single "-", "/" or "." characters. Returns false for
+// any other shape.
+bool SplitParts(const char* text, Part (&parts)[kPartCount]) {
+    const char* cursor = text;
+    for (int i = 0; i < kPartCount; ++i) {
+        if (i > 0) {
+            if (!IsSeparator(*cursor)) {
+                return false;
+            }
+            ++cursor;
+        }
+        Part part;
+        if (*cursor == '-') {
+            part.negative = true;
+            ++cursor;
+        }
+        const char* firstDigit = cursor;
+        for (; IsDigit(*cursor); ++cursor) {
+            if (part.magnitude < kSaturatedValue) {
+                part.magnitude = part.magnitude * 10 + (*cursor - '0');
+            }
+        }
+        if (cursor == firstDigit) {
+            return false;
+        }
+        parts[i] = part;
+    }
+    return *cursor == '\0';
+}
+
+struct PartPositions {
+    int year;
+    int month;
+    int day;
+};
+
+// Returns where year, month and day stand for an order value; empty for an
+// unknown order.
+std::optional<PartPositions> PositionsOf(int32_t order) {
+    switch (order) {
+        case kOrderYearMonthDay:
+            return PartPositions{0, 1, 2};
+        case kOrderDayMonthYear:
+            return PartPositions{2, 1, 0};
+        case kOrderMonthDayYear:
+            return PartPositions{2, 0, 1};
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+// The checks run in this order, so that a text is called out of range only when
+// it is a date in every other respect: shape and order; month and day (day
+// against the month's longest length); year within 32 bits (else out of range);
+// day against the month's length in that year; day number within 32 bits (else
+// out of range).
+int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t marker) {
+    if (text == nullptr || date == nullptr || roroviri::MonthsInYear(marker) == 0) {
+        return kStrToDateInvalid;
+    }
+    const std::optional<PartPositions> positions = PositionsOf(order);
+    Part parts[kPartCount];
+    if (!positions || !SplitParts(text, parts)) {
+        return kStrToDateInvalid;
+    }
+    const Part& yearPart = parts[positions->year];
+    const Part& monthPart = parts[positions->month];
+    const Part& dayPart = parts[positions->day];
+    if (monthPart.negative || dayPart.negative ||
+        monthPart.magnitude > roroviri::MonthsInYear(marker)) {
+        return kStrToDateInvalid;
+    }
+    const auto month = static_cast<int32_t>(monthPart.magnitude);  // [0, 12]
+    const int32_t longestMonth = roroviri::DaysInMonth(marker, kLeapYearOfAllCalendars, month);
+    if (dayPart.magnitude < 1 || dayPart.magnitude > longestMonth) {
+        return kStrToDateInvalid;  // also month 0, whose length is 0
+    }
+    const auto day = static_cast<int32_t>(dayPart.magnitude);  // [1, 37]
+    const int64_t fullYear = yearPart.negative ? -yearPart.magnitude : yearPart.magnitude;
+    if (fullYear < std::numeric_limits<int32_t>::min() ||
+        fullYear > std::numeric_limits<int32_t>::max()) {
+        return kStrToDateOutOfRange;
+    }
+    const auto year = static_cast<int32_t>(fullYear);
+    if (day > roroviri::DaysInMonth(marker, year, month)) {
+        return kStrToDateInvalid;
+    }
+    const std::optional<int64_t> jdn = roroviri::DayNumberOf(marker, year, month, day);
+    if (!jdn || !roroviri::math::FitsJdn(*jdn)) {
+        return kStrToDateOutOfRange;
+    }
+    date->year = year;
+    date->month = month;
+    date->day = day;
+    date->marker = marker;
+    return kStrToDateValid;
+}
+
+}  // extern "C"
