@@ -1,0 +1,59 @@
+// The numbers of the program texts in the language data file. Code names a
+// program text only through these constants.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tembrel::program_text {
+
+inline constexpr int32_t kProductName = 1;                    // window caption
+inline constexpr int32_t kMonthGridTooltip = 9;               // month window: the grid
+inline constexpr int32_t kIsoPanelTooltip = 11;               // month window: ISO panel
+inline constexpr int32_t kIsoDatesHeading = 13;               // month window: copied text
+inline constexpr int32_t kShowIsoDatesCaption = 14;           // ISO button, panel hidden
+inline constexpr int32_t kHideIsoDatesCaption = 15;           // ISO button, panel shown
+inline constexpr int32_t kResetWhatItDoes = 18;               // Reset question, line 1
+inline constexpr int32_t kResetSettingsFile = 19;             // Reset question, line 2
+inline constexpr int32_t kResetConfirm = 20;                  // Reset question, after a blank line
+inline constexpr int32_t kMonthsTwoDates = 21;                // months mode refused: two dates
+inline constexpr int32_t kMonthsTwoDatesHint = 22;            //   ... what to do instead
+inline constexpr int32_t kMonthsCalendarsDiffer = 23;         // months mode refused: calendars
+inline constexpr int32_t kMonthsCalendarsDifferHint = 24;     //   ... what to do instead
+inline constexpr int32_t kMonthsCalendarsWithMonths = 25;     // months mode refused: calendar
+inline constexpr int32_t kMonthsCalendarsWithoutMonths = 26;  //   ... which have no months
+inline constexpr int32_t kMonthsCalendarHint = 27;            //   ... what to do instead
+inline constexpr int32_t kCloseCaption = 184;                 // large display: Close
+inline constexpr int32_t kCopyAllCaption = 185;               // large display: copy, no selection
+inline constexpr int32_t kSettingsFolderName = 310;           // per-user settings folder
+inline constexpr int32_t kCopySelectionCaption = 424;         // large display: copy the selection
+inline constexpr int32_t kLargeDisplayTextTooltip = 428;      // large display: the text box
+inline constexpr int32_t kLargeDisplayCopyTooltip = 429;      // large display: the copy button
+
+// Every program text the program uses; each must exist in English and German.
+inline constexpr std::array kAllNumbers = {
+    kProductName,
+    kMonthGridTooltip,
+    kIsoPanelTooltip,
+    kIsoDatesHeading,
+    kShowIsoDatesCaption,
+    kHideIsoDatesCaption,
+    kResetWhatItDoes,
+    kResetSettingsFile,
+    kResetConfirm,
+    kMonthsTwoDates,
+    kMonthsTwoDatesHint,
+    kMonthsCalendarsDiffer,
+    kMonthsCalendarsDifferHint,
+    kMonthsCalendarsWithMonths,
+    kMonthsCalendarsWithoutMonths,
+    kMonthsCalendarHint,
+    kCloseCaption,
+    kCopyAllCaption,
+    kSettingsFolderName,
+    kCopySelectionCaption,
+    kLargeDisplayTextTooltip,
+    kLargeDisplayCopyTooltip,
+};
+
+}  // namespace tembrel::program_text
