@@ -1,0 +1,45 @@
+// The notation rules: how a day number is written in each calendar of a date
+// field, and which parser reads a field's text back. Validation, result display,
+// calendar switching, Second -> First, the spinners and the today labels all go
+// through these two functions, so that every place writes and reads a calendar
+// the same way.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/calendar_codes.h"
+#include "core/calendar_tables.h"
+
+namespace tembrel {
+
+// The format options that decide how a date is written and read.
+struct NotationOptions {
+    DateOrder order = DateOrder::YMD;        // CE and JC dates
+    std::string dateSep{kDefaultDateSep};    // CE and JC dates: "-", "/" or "."
+    std::string thousSep{kDefaultThousSep};  // day numbers and long years: ",", "." or ""
+    int16_t hyphen = 1;                      // ORD and ISO: 1 writes and reads 2008-061, 2008-W01-1
+};
+
+// Writes `jdn` in the notation of `cal` into `text`:
+//   JDN       the number with the thousands separator (2,454,000)
+//   ORD       yyyy-ddd or yyyyddd by the hyphen option
+//   ISO       2008-W01-1 or 2008W011 by the hyphen option
+//   LPW, LPM  without the calendar code
+//   CE, JC, AN  in the date order with the date and thousands separators
+// Returns false, leaving `text` alone, for ORD outside years 1..9999
+// (lngFirstJDNOfCE1..lngLastJDNOfCE9999) and for NLW, which the calendar library
+// cannot write. Appends no calendar code. `jdn` must lie in lngMinJDN..lngMaxJDN.
+bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
+                         std::string& text);
+
+// Reads a field's text in the notation of `cal` with that notation's parser:
+// LPM ParseLPMDate, LPW ParseLPWDate, ORD ParseOrdinalDate with the hyphen
+// option, ISO ParseISOWeekDate, every other calendar ParseDateText with the date
+// separator and order. Returns the parser's status (kParseValid, kParseInvalid,
+// kParseOutOfRange); `jdn` is written only when the status is kParseValid.
+int ParseInNotation(std::string_view text, CalendarCode cal, const NotationOptions& options,
+                    int32_t& jdn);
+
+}  // namespace tembrel

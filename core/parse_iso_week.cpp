@@ -1,0 +1,104 @@
+// CheckISOWeekText and ParseISOWeekDate: ISO 8601 week dates 2008W011 and
+// 2008-W01-1.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "core/calendar_tables.h"
+#include "core/date_parsing.h"
+#include "core/iso_week.h"
+#include "core/number_text.h"
+#include "core/string_utils.h"
+
+namespace tembrel {
+
+namespace {
+
+constexpr int kMaxWeek = 53;
+constexpr int kMaxWeekday = 7;
+
+// The pieces of an ISO week date text that passed the check.
+struct ISOWeekText {
+    int form = kNeitherForm;
+    std::string_view year;  // optional sign and digits
+    int week = 0;           // 1..53
+    int weekday = 0;        // 1..7
+};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Splits a text into year, week and weekday. A hyphen may end the year and may
+// stand among the digits after the W, but not after the week when none ends the
+// year (2008W01-1). With the hyphens removed, the W must be followed by exactly
+// two week digits and one weekday digit, so that every text read has one meaning.
+ISOWeekText SplitISOWeekText(std::string_view text) {
+    ISOWeekText parts;
+    const size_t w = text.find('W');
+    if (w == std::string_view::npos) {
+        return parts;
+    }
+    const size_t h = text.size() > 1 ? text.find('-', 1) : std::string_view::npos;
+    const bool hyphenated = h != std::string_view::npos;
+    if (hyphenated && h + 1 != w && w + 3 < text.size() && text[w + 3] == '-') {
+        return parts;
+    }
+    std::string_view year = text.substr(0, w);
+    if (hyphenated && !year.empty() && year.back() == '-') {
+        year.remove_suffix(1);
+    }
+    if (!IsNumberText(year, true, false) || std::none_of(year.begin(), year.end(), IsDigit)) {
+        return parts;
+    }
+    const std::string weekAndDay = RemoveChars(text.substr(w + 1), "-", 1);
+    if (weekAndDay.size() != 3 || !IsDigitText(weekAndDay)) {
+        return parts;
+    }
+    const int week = (weekAndDay[0] - '0') * 10 + (weekAndDay[1] - '0');
+    const int weekday = weekAndDay[2] - '0';
+    if (week < 1 || week > kMaxWeek || weekday < 1 || weekday > kMaxWeekday) {
+        return parts;
+    }
+    parts.form = hyphenated ? kHyphenatedForm : kCompactForm;
+    parts.year = year;
+    parts.week = week;
+    parts.weekday = weekday;
+    return parts;
+}
+
+}  // namespace
+
+int CheckISOWeekText(std::string_view text) {
+    return SplitISOWeekText(text).form;
+}
+
+int ParseISOWeekDate(std::string_view text, ISOWeekDate& date) {
+    date = ISOWeekDate{};
+    const std::string compact = RemoveSpaces(text);
+    const ISOWeekText parts = SplitISOWeekText(compact);
+    if (parts.form == kNeitherForm) {
+        return kParseInvalid;
+    }
+    // The check let through only a sign and digits, so the year reads.
+    const int64_t year = WholeNumberOf(parts.year).value_or(kWholeNumberCap);
+    if (year >= lngMaxYear || year <= -lngMaxYear) {
+        return kParseOutOfRange;
+    }
+    if (parts.week == kMaxWeek && !ISOYearHas53Weeks(static_cast<int32_t>(year))) {
+        return kParseInvalid;
+    }
+    ISOWeekDate parsed;
+    parsed.year = static_cast<int32_t>(year);
+    parsed.week = parts.week;
+    parsed.weekday = parts.weekday;
+    parsed.flag = 1;
+    ISOWeekDateToJDN(parsed);
+    if (!IsJDNInRange(parsed.jdn)) {
+        return kParseOutOfRange;
+    }
+    date = parsed;
+    return kParseValid;
+}
+
+}  // namespace tembrel

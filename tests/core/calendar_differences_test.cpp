@@ -1,0 +1,233 @@
+#include "core/calendar_differences.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+
+#include "core/calendar_binding.h"
+#include "core/iso_week.h"
+
+namespace tembrel {
+namespace {
+
+CalDate Date(int32_t year, int32_t month, int32_t day, char marker = kMarkerGregorian) {
+    CalDate date{};
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    date.marker = marker;
+    CalDateToJDN(date);
+    return date;
+}
+
+ISOWeekDate Week(int32_t year, int32_t week, int32_t weekday) {
+    ISOWeekDate date;
+    date.year = year;
+    date.week = week;
+    date.weekday = weekday;
+    ISOWeekDateToJDN(date);
+    return date;
+}
+
+struct YMD {
+    int32_t years;
+    int16_t months;
+    int16_t days;
+    int32_t flag;
+};
+
+YMD DiffOf(const CalDate& first, const CalDate& second) {
+    YMD result{};
+    DiffYMD(first, second, result.years, result.months, result.days, result.flag);
+    return result;
+}
+
+YMD DiffOf(const ISOWeekDate& first, const ISOWeekDate& second) {
+    YMD result{};
+    DiffYWD(first, second, result.years, result.months, result.days, result.flag);
+    return result;
+}
+
+void ExpectBreakdown(const YMD& actual, int32_t years, int middle, int days) {
+    EXPECT_EQ(actual.flag, kDiffValid);
+    EXPECT_EQ(actual.years, years);
+    EXPECT_EQ(actual.months, middle);
+    EXPECT_EQ(actual.days, days);
+}
+
+// --- Month and year lengths
+
+TEST(DaysInMonthOf, HonoursTheCalendarOfTheRecord) {
+    int32_t flag = 0;
+    EXPECT_EQ(DaysInMonthOf(Date(2008, 2, 10), flag), 29);
+    EXPECT_EQ(DaysInMonthOf(Date(1900, 2, 10), flag), 28);
+    EXPECT_EQ(DaysInMonthOf(Date(1900, 2, 10, kMarkerJulian), flag), 29);
+    EXPECT_EQ(DaysInMonthOf(Date(2007, 12, 31), flag), 31) << "December runs into the next year";
+    EXPECT_EQ(DaysInMonthOf(Date(2008, 10, 1, kMarkerAnnusNovus), flag), 37);
+    EXPECT_EQ(DaysInMonthOf(Date(2007, 10, 1, kMarkerAnnusNovus), flag), 36);
+    EXPECT_EQ(DaysInMonthOf(Date(2007, 1, 1, kMarkerAnnusNovus), flag), 37);
+    EXPECT_EQ(flag, kDiffValid);
+}
+
+TEST(DaysInYearOf, HonoursTheCalendarOfTheRecord) {
+    int32_t flag = 0;
+    EXPECT_EQ(DaysInYearOf(Date(2008, 5, 5), flag), 366);
+    EXPECT_EQ(DaysInYearOf(Date(1900, 5, 5), flag), 365);
+    EXPECT_EQ(DaysInYearOf(Date(1900, 5, 5, kMarkerJulian), flag), 366);
+    EXPECT_EQ(flag, kDiffValid);
+}
+
+TEST(DaysElapsed, RaisesTheFlagInsteadOfWrapping) {
+    int32_t flag = 0;
+    EXPECT_EQ(DaysElapsed(Date(2008, 3, 1), Date(2008, 2, 1), flag), 29);
+    EXPECT_EQ(flag, kDiffValid);
+    EXPECT_EQ(DaysElapsed(Date(2100, 1, 1), Date(2000, 1, 1), flag), 0);
+    EXPECT_NE(flag, kDiffValid);
+    flag = 0;
+    EXPECT_EQ(DaysElapsed(Date(2008, 1, 1, 'N'), Date(2008, 1, 1), flag), 0);
+    EXPECT_NE(flag, kDiffValid);
+    flag = 0;
+    EXPECT_EQ(DaysInYearOf(Date(std::numeric_limits<int32_t>::max(), 1, 1), flag), 0);
+    EXPECT_NE(flag, kDiffValid);
+}
+
+// --- DiffYMD
+
+TEST(DiffYMD, BorrowsTheMonthBeforeTheSecondDate) {
+    ExpectBreakdown(DiffOf(Date(2007, 1, 15), Date(2007, 3, 10)), 0, 1, 23);
+    ExpectBreakdown(DiffOf(Date(2007, 3, 15), Date(2008, 3, 15)), 1, 0, 0);
+    ExpectBreakdown(DiffOf(Date(2007, 3, 15), Date(2008, 3, 14)), 0, 11, 28);
+    ExpectBreakdown(DiffOf(Date(2008, 1, 1), Date(2009, 3, 15)), 1, 2, 14);
+    ExpectBreakdown(DiffOf(Date(2007, 12, 20), Date(2008, 1, 5)), 0, 0, 16);
+}
+
+TEST(DiffYMD, BorrowsAgainWhenOneMonthIsNotEnough) {
+    // 1 March - 31 January + 28 February days is still -2: January is borrowed too.
+    ExpectBreakdown(DiffOf(Date(2007, 1, 31), Date(2007, 3, 1)), 0, 0, 29);
+    ExpectBreakdown(DiffOf(Date(2008, 1, 31), Date(2008, 3, 1)), 0, 0, 30);
+    ExpectBreakdown(DiffOf(Date(2006, 1, 31), Date(2007, 3, 1)), 1, 0, 29);
+    ExpectBreakdown(DiffOf(Date(2007, 1, 30), Date(2007, 3, 1, kMarkerJulian)), 0, 0, 30);
+}
+
+TEST(DiffYMD, CountsTenMonthsInRevarOvereYears) {
+    const char a = kMarkerAnnusNovus;
+    ExpectBreakdown(DiffOf(Date(2007, 9, 10, a), Date(2008, 2, 5, a)), 0, 2, 32);
+}
+
+TEST(DiffYMD, FlagsASecondDateBeforeTheFirst) {
+    const YMD result = DiffOf(Date(2008, 3, 15), Date(2008, 1, 10));
+    EXPECT_EQ(result.flag, kDiffNegative);
+    EXPECT_EQ(result.years, 0);
+    EXPECT_EQ(result.months, 0);
+    EXPECT_EQ(result.days, 0);
+}
+
+// Returns the day reached from the first date by the breakdown: years and months
+// first, with a day beyond the month counted on into the next (31 January plus
+// one month is 3 March 2007), then the days.
+int64_t AddBack(const CalDate& first, const YMD& diff) {
+    const int64_t months = int64_t{first.month} - 1 + diff.months;
+    CalDate moved = first;
+    moved.year = static_cast<int32_t>(first.year + diff.years + months / 12);
+    moved.month = static_cast<int32_t>(months % 12 + 1);
+    return int64_t{CalDateToJDN(moved)} + diff.days;
+}
+
+TEST(DiffYMD, AddsBackToTheSecondDate) {
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int32_t> day(2000000, 2600000);
+    std::uniform_int_distribution<int32_t> gap(0, 800);
+    for (int i = 0; i < 20000; ++i) {
+        const char marker = i % 2 == 0 ? kMarkerGregorian : kMarkerJulian;
+        const int32_t start = day(random);
+        const CalDate first = CalDateOfJDN(start, marker);
+        const CalDate second = CalDateOfJDN(start + gap(random), marker);
+        const YMD diff = DiffOf(first, second);
+        ASSERT_EQ(diff.flag, kDiffValid) << start;
+        ASSERT_EQ(AddBack(first, diff), second.jdn)
+            << first.year << "-" << first.month << "-" << first.day << " to " << second.year << "-"
+            << second.month << "-" << second.day;
+    }
+}
+
+// --- DiffYWD
+
+TEST(DiffYWD, BorrowsWeeksAndDays) {
+    ExpectBreakdown(DiffOf(Week(2008, 10, 5), Week(2009, 10, 3)), 0, 51, 5);
+    ExpectBreakdown(DiffOf(Week(2008, 20, 5), Week(2009, 10, 3)), 0, 41, 5);
+    ExpectBreakdown(DiffOf(Week(2008, 10, 5), Week(2009, 12, 3)), 1, 1, 5);
+    ExpectBreakdown(DiffOf(Week(2008, 10, 1), Week(2008, 11, 1)), 0, 1, 0);
+}
+
+TEST(DiffYWD, BorrowsTheWeeksOfTheYearBeforeTheSecondDate) {
+    // 2008-W20-1 plus one year is 2009-W20-1; 2009 has 53 weeks, so 43 more weeks
+    // reach 2010-W10-1.
+    ExpectBreakdown(DiffOf(Week(2008, 20, 1), Week(2010, 10, 1)), 1, 43, 0);
+}
+
+TEST(DiffYWD, CountsWeek53OnIntoTheNextYear) {
+    // 2101-W53-3 does not exist and counts on to 2102-W01-3, 51 weeks and 6 days
+    // before 2103-W01-2.
+    ASSERT_FALSE(ISOYearHas53Weeks(2101));
+    ASSERT_FALSE(ISOYearHas53Weeks(2102));
+    ExpectBreakdown(DiffOf(Week(2099, 53, 3), Week(2103, 1, 2)), 2, 51, 6);
+    ExpectBreakdown(DiffOf(Week(2004, 53, 1), Week(2006, 1, 1)), 1, 0, 0);
+}
+
+TEST(DiffYWD, FlagsASecondDateBeforeTheFirst) {
+    const YMD result = DiffOf(Week(2009, 10, 3), Week(2008, 10, 5));
+    EXPECT_EQ(result.flag, kDiffNegative);
+}
+
+TEST(DiffYWD, AddsBackToTheSecondDate) {
+    std::mt19937 random(53);
+    std::uniform_int_distribution<int32_t> day(2000000, 2600000);
+    std::uniform_int_distribution<int32_t> gap(0, 2000);
+    for (int i = 0; i < 20000; ++i) {
+        ISOWeekDate first;
+        first.jdn = day(random);
+        JDNToISOWeekDate(first);
+        ISOWeekDate second;
+        second.jdn = first.jdn + gap(random);
+        JDNToISOWeekDate(second);
+        const YMD diff = DiffOf(first, second);
+        ASSERT_EQ(diff.flag, kDiffValid)
+            << first.year << "-W" << first.week << "-" << first.weekday << " to " << second.year
+            << "-W" << second.week << "-" << second.weekday;
+        ISOWeekDate moved;
+        moved.year = first.year + diff.years;
+        moved.week = first.week;
+        moved.weekday = first.weekday;
+        ISOWeekDateToJDN(moved);
+        ASSERT_EQ(moved.jdn + 7 * diff.months + diff.days, second.jdn)
+            << first.year << "-W" << first.week << "-" << first.weekday << " to " << second.year
+            << "-W" << second.week << "-" << second.weekday;
+    }
+}
+
+// --- DiffYD
+
+TEST(DiffYD, BorrowsTheYearBeforeTheSecondDate) {
+    int32_t years = 0;
+    int16_t days = 0;
+    int32_t flag = 0;
+    auto ordinal = [](int32_t year, int32_t day) {
+        return CalDateOfJDN(OrdinalToJDN(year, day), kMarkerGregorian);
+    };
+    DiffYD(ordinal(2007, 300), ordinal(2008, 100), years, days, flag);
+    EXPECT_EQ(flag, kDiffValid);
+    EXPECT_EQ(years, 0);
+    EXPECT_EQ(days, 165);
+    DiffYD(ordinal(2006, 300), ordinal(2008, 100), years, days, flag);
+    EXPECT_EQ(years, 1);
+    EXPECT_EQ(days, 165);
+    DiffYD(ordinal(2008, 100), ordinal(2009, 100), years, days, flag);
+    EXPECT_EQ(years, 1);
+    EXPECT_EQ(days, 0);
+    DiffYD(ordinal(2009, 100), ordinal(2008, 100), years, days, flag);
+    EXPECT_EQ(flag, kDiffNegative);
+}
+
+}  // namespace
+}  // namespace tembrel
