@@ -1,0 +1,220 @@
+#include "cli/cli_options.h"
+
+#include <map>
+#include <string_view>
+
+namespace tembrel::cli {
+
+namespace {
+
+std::optional<CalendarCode> CalendarOption(std::string_view value) {
+    static const std::map<std::string_view, CalendarCode> kCalendars = {
+        {"CE", CalendarCode::CE},   {"JC", CalendarCode::JC},   {"JDN", CalendarCode::JDN},
+        {"ISO", CalendarCode::ISO}, {"ORD", CalendarCode::ORD}, {"LPW", CalendarCode::LPW},
+        {"LPM", CalendarCode::LPM},
+    };
+    const auto found = kCalendars.find(value);
+    if (found == kCalendars.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+// Reads the options of the month subcommand: YEAR MONTH and its flags.
+void ParseMonthCommand(const std::vector<std::string>& arguments, size_t next,
+                       ParsedCommandLine& parsed) {
+    CliOptions& options = parsed.options;
+    options.monthCommand = true;
+    std::vector<std::string> positional;
+    for (size_t i = next; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--monday") {
+            options.monday = true;
+        } else if (argument == "--julian") {
+            options.julian = true;
+        } else if (argument == "--iso") {
+            options.iso = true;
+        } else if (argument == "--with-year") {
+            options.withYear = true;
+        } else if (argument == "--lang" && i + 1 < arguments.size()) {
+            const std::string& value = arguments[++i];
+            if (value != "en" && value != "de") {
+                parsed.error = "--lang takes en or de";
+                return;
+            }
+            options.language = value == "de" ? LanguageCode::German : LanguageCode::English;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument.size() > 1 && argument.front() == '-' &&
+                   (argument[1] < '0' || argument[1] > '9')) {
+            parsed.error = "unknown option for month: " + argument;
+            return;
+        } else {
+            positional.push_back(argument);
+        }
+    }
+    if (options.help) {
+        return;
+    }
+    if (positional.size() != 2) {
+        parsed.error = "month takes a YEAR and a MONTH (1..12)";
+        return;
+    }
+    options.monthYear = positional[0];
+    options.monthMonth = positional[1];
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    ParsedCommandLine parsed;
+    CliOptions& options = parsed.options;
+    if (!arguments.empty() && arguments.front() == "month") {
+        ParseMonthCommand(arguments, 1, parsed);
+        return parsed;
+    }
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> inlineValue;
+        if (name.starts_with("--") && name.find('=') != std::string::npos) {
+            inlineValue = name.substr(name.find('=') + 1);
+            name = name.substr(0, name.find('='));
+        }
+        // Returns the option's value, or nothing (with the error set) when it is
+        // missing.
+        auto value = [&]() -> std::optional<std::string> {
+            if (inlineValue) {
+                return inlineValue;
+            }
+            if (i + 1 >= arguments.size()) {
+                parsed.error = name + " needs a value";
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        auto flag = [&](bool& target) {
+            if (inlineValue) {
+                parsed.error = name + " takes no value";
+                return;
+            }
+            target = true;
+        };
+        if (name == "-1" || name == "--first") {
+            if (auto v = value())
+                options.first = *v;
+        } else if (name == "-d" || name == "--diff") {
+            if (auto v = value())
+                options.diff = *v;
+        } else if (name == "-2" || name == "--second") {
+            if (auto v = value())
+                options.second = *v;
+        } else if (name == "--first-cal" || name == "--second-cal") {
+            if (auto v = value()) {
+                const std::optional<CalendarCode> cal = CalendarOption(*v);
+                if (!cal) {
+                    parsed.error = name + " takes CE, JC, JDN, ISO, ORD, LPW or LPM";
+                } else {
+                    (name == "--first-cal" ? options.firstCal : options.secondCal) = *cal;
+                }
+            }
+        } else if (name == "--months") {
+            flag(options.months);
+        } else if (name == "--include-first") {
+            flag(options.includeFirst);
+        } else if (name == "--weekdays-only") {
+            flag(options.weekdaysOnly);
+        } else if (name == "--terse") {
+            flag(options.terse);
+        } else if (name == "--no-hyphen") {
+            flag(options.noHyphen);
+        } else if (name == "--batch") {
+            flag(options.batch);
+        } else if (name == "--help" || name == "-h") {
+            flag(options.help);
+        } else if (name == "--version") {
+            flag(options.version);
+        } else if (name == "--order") {
+            if (auto v = value()) {
+                if (*v == "ymd") {
+                    options.order = DateOrder::YMD;
+                } else if (*v == "dmy") {
+                    options.order = DateOrder::DMY;
+                } else if (*v == "mdy") {
+                    options.order = DateOrder::MDY;
+                } else {
+                    parsed.error = "--order takes ymd, dmy or mdy";
+                }
+            }
+        } else if (name == "--sep") {
+            if (auto v = value()) {
+                if (*v != "-" && *v != "/" && *v != ".") {
+                    parsed.error = "--sep takes -, / or .";
+                } else {
+                    options.dateSep = *v;
+                }
+            }
+        } else if (name == "--thousands") {
+            if (auto v = value()) {
+                if (*v != "," && *v != "." && *v != "none") {
+                    parsed.error = "--thousands takes , . or none";
+                } else {
+                    options.thousSep = *v == "none" ? "" : *v;
+                }
+            }
+        } else if (name == "--lang") {
+            if (auto v = value()) {
+                if (*v != "en" && *v != "de") {
+                    parsed.error = "--lang takes en or de";
+                } else {
+                    options.language = *v == "de" ? LanguageCode::German : LanguageCode::English;
+                }
+            }
+        } else if (name == "--today") {
+            if (auto v = value())
+                options.today = *v;
+        } else {
+            parsed.error = "unknown argument: " + arguments[i];
+        }
+        if (!parsed.error.empty()) {
+            return parsed;
+        }
+    }
+    if (options.batch && !options.first.empty()) {
+        parsed.error = "--batch reads the first dates from standard input; do not give --first";
+    }
+    return parsed;
+}
+
+std::string UsageText() {
+    return R"(Usage: tembrel-cli [OPTIONS]
+       tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso] [--with-year] [--lang en|de]
+
+Converts a date, counts the days between two dates, or adds days or months to a
+date, and prints the report line. With no date and no difference it reports today.
+
+  -1, --first TEXT          first date field
+  -d, --diff TEXT           date difference field
+  -2, --second TEXT         second date field
+      --first-cal CAL       CE, JC, JDN, ISO, ORD, LPW or LPM (default CE)
+      --second-cal CAL      the same for the second date (default CE)
+      --months              the difference counts calendar months (default: days)
+      --include-first       include the first date in day counts
+      --weekdays-only       do not count weekend days
+      --terse               verbose off (default: verbose on)
+      --no-hyphen           ordinal and ISO week dates without hyphens
+      --order ymd|dmy|mdy   CE and JC date order (default ymd)
+      --sep - | / | .       CE and JC date separator (default -)
+      --thousands , | . | none   (default ,)
+      --lang en|de          words and messages (default en)
+      --batch               read first-date texts from standard input, one per line;
+                            compute each as if typed alone with the other options;
+                            one output line per input line
+      --today YYYY-MM-DD    take this date as today (for reproducible scripts)
+      --help, --version
+
+Exit status: 0 done, 1 a date was refused or a result is out of range (the
+message is on standard error), 2 usage error.
+)";
+}
+
+}  // namespace tembrel::cli

@@ -1,0 +1,65 @@
+#include "cli/cli_session.h"
+
+#include "compute/compute_messages.h"
+
+namespace tembrel::cli {
+
+std::string ToUnixLineEnds(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        result.push_back(text[i]);
+    }
+    return result;
+}
+
+void CollectingDialogs::ShowMessage(std::string_view prompt, std::string_view, MessageIcon) {
+    messages.push_back(ToUnixLineEnds(prompt));
+}
+
+void CollectingDialogs::ShowClearOneTextBox(ClearOneFieldDialog& dialog) {
+    messages.push_back(ToUnixLineEnds(ComputeMsg(kMsgDifferenceMustBeEmpty, form_.intLanguage)));
+    dialog.choice = ClearChoice::Cancel;
+}
+
+bool CollectingDialogs::AskYesNo(std::string_view, std::string_view) {
+    return false;
+}
+
+CliSession::CliSession(const CliOptions& options, const ProgramTexts& texts)
+    : dialogs_(form_), computation_(form_, dialogs_, texts, clearDialog_) {
+    // The desktop program's first-run defaults, changed by the options.
+    form_.firstDateCalendar = options.firstCal;
+    form_.secondDateCalendar = options.secondCal;
+    form_.optMonths = options.months;
+    form_.chkIncludeFirstDate = options.includeFirst ? 1 : 0;
+    form_.chkIncludeWeekends = options.weekdaysOnly ? 0 : 1;
+    form_.chkVerbose = options.terse ? 0 : 1;
+    form_.chkHyphen = options.noHyphen ? 0 : 1;
+    form_.dateOrder = options.order;
+    form_.separators.strDateSep = options.dateSep;
+    form_.separators.strThousSep = options.thousSep;
+    form_.intLanguage = options.language;
+    form_.blnStartUpCompleted = true;
+}
+
+bool CliSession::Compute(std::string_view first, std::string_view diff, std::string_view second,
+                         std::string& output, std::vector<std::string>& messages) {
+    form_.txbFirstDate.text.assign(first);
+    form_.txbDateDiff.text.assign(diff);
+    form_.txbSecondDate.text.assign(second);
+    form_.txbOutput.text.clear();
+    dialogs_.messages.clear();
+    computation_.cmdCompute_Click();
+    output += ToUnixLineEnds(form_.txbOutput.text);
+    const bool accepted = dialogs_.messages.empty();
+    for (std::string& message : dialogs_.messages) {
+        messages.push_back(std::move(message));
+    }
+    return accepted;
+}
+
+}  // namespace tembrel::cli

@@ -1,0 +1,114 @@
+// tembrel-cli: the date converter and calculator for scripts and terminals. It
+// runs the same Compute as the desktop program and prints the report lines.
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/cli_options.h"
+#include "cli/cli_session.h"
+#include "cli/month_command.h"
+#include "core/today.h"
+#include "text/program_text.h"
+#include "text/program_text_numbers.h"
+
+namespace {
+
+using namespace tembrel;
+using namespace tembrel::cli;
+
+constexpr int kExitDone = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitNoDataFile = 3;
+
+std::string ReadAll(std::FILE* stream) {
+    std::string data;
+    char buffer[1 << 16];
+    size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
+        data.append(buffer, read);
+    }
+    return data;
+}
+
+void WriteAll(const std::string& text, std::FILE* stream) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+bool SetToday(const std::string& text) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &extra) != 3 || month < 1 ||
+        month > 12 || day < 1 || day > 31) {
+        return false;
+    }
+    SetFixedToday({year, month, day});
+    return true;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    const CliOptions& options = parsed.options;
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "tembrel-cli: %s\nTry 'tembrel-cli --help'.\n", parsed.error.c_str());
+        return kExitUsage;
+    }
+    if (options.help) {
+        WriteAll(UsageText(), stdout);
+        return kExitDone;
+    }
+    if (options.today && !SetToday(*options.today)) {
+        std::fprintf(stderr, "tembrel-cli: --today takes a date as YYYY-MM-DD\n");
+        return kExitUsage;
+    }
+    ProgramTexts texts;
+    const ProgramTextLoad load = texts.LoadProgramText();
+    if (!load.ok()) {
+        std::fprintf(stderr, "tembrel-cli: %s\n", ToUnixLineEnds(load.message).c_str());
+        return kExitNoDataFile;
+    }
+    texts.SetProgramTextLanguage(options.language);
+    texts.SetStartUpCompleted(true);
+    if (options.version) {
+        std::printf("tembrel-cli (%s) %d.%d8\n",
+                    texts.ProgramText(program_text::kProductName).c_str(), TEMBREL_VERSION_MAJOR,
+                    TEMBREL_VERSION_MINOR);
+        return kExitDone;
+    }
+    if (options.monthCommand) {
+        return RunMonthCommand(options, texts);
+    }
+    if (options.batch) {
+        const std::string input = ReadAll(stdin);
+        const BatchResult result =
+            RunBatch(input, options, texts, std::max(1u, std::thread::hardware_concurrency()));
+        WriteAll(result.output, stdout);
+        for (const std::string& error : result.errors) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+        }
+        return result.errors.empty() ? kExitDone : kExitRefused;
+    }
+    CliSession session(options, texts);
+    std::string output;
+    std::vector<std::string> messages;
+    const bool accepted =
+        session.Compute(options.first, options.diff, options.second, output, messages);
+    WriteAll(output, stdout);
+    for (const std::string& message : messages) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
+    return accepted ? kExitDone : kExitRefused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return Run(arguments);
+}

@@ -1,0 +1,35 @@
+// Counting days between two day numbers and stepping a day number by a count of
+// days, optionally counting only working days (Monday to Friday) and optionally
+// counting the first date itself.
+//
+// The count between two dates takes the days after the earlier date up to and
+// including the later one; its sign says which date is later. Counting the first
+// date adds that date too when it is counted at all (a working day, or any day
+// when weekends count). Stepping by a count gives a date whose count from the
+// start date is that count. Whole weeks are handled arithmetically, so no routine
+// looks at more than a dozen single days, whatever the count.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace tembrel {
+
+struct DayCountOptions {
+    bool includeWeekends = true;    // count Saturdays and Sundays too
+    bool includeFirstDate = false;  // count the first date itself
+};
+
+// Returns the signed count of days from `first` to `second`; empty when the
+// plain difference does not fit in 32 bits.
+std::optional<int32_t> CountDaysBetween(int32_t first, int32_t second, DayCountOptions options);
+
+// Returns the second date of `first` plus `days`; empty when it would leave
+// lngMinJDN..lngMaxJDN.
+std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCountOptions options);
+
+// Returns the first date of `second` minus `days`; empty when it would leave
+// lngMinJDN..lngMaxJDN.
+std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptions options);
+
+}  // namespace tembrel
