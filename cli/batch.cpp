@@ -32,20 +32,19 @@ std::vector<std::string_view> SplitLines(std::string_view input) {
 void ComputeLines(const std::vector<std::string_view>& lines, size_t begin, size_t end,
                   const CliOptions& options, const ProgramTexts& texts, BatchResult& result) {
     CliSession session(options, texts);
-    std::string report;
     std::vector<std::string> messages;
     for (size_t i = begin; i < end; ++i) {
-        report.clear();
         messages.clear();
-        if (!lines[i].empty() &&
-            !session.Compute(lines[i], options.diff, options.second, report, messages)) {
-            for (const std::string& message : messages) {
-                result.errors.push_back("line " + std::to_string(i + 1) + ": " + message);
+        if (!lines[i].empty()) {
+            if (!session.Compute(lines[i], options.diff, options.second, messages)) {
+                for (const std::string& message : messages) {
+                    result.errors.push_back("line " + std::to_string(i + 1) + ": " + message);
+                }
             }
+            // The report's first line: a result out of range adds an empty line.
+            const std::string_view report = session.OutputText();
+            result.output.append(report.substr(0, report.find("\r\n")));
         }
-        // The report's first line: a result out of range adds an empty line of its own.
-        const size_t lineEnd = report.find('\n');
-        result.output.append(report, 0, lineEnd == std::string::npos ? report.size() : lineEnd);
         result.output.push_back('\n');
     }
 }

@@ -7,11 +7,16 @@ namespace tembrel::cli {
 std::string ToUnixLineEnds(std::string_view text) {
     std::string result;
     result.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
+    size_t position = 0;
+    while (position < text.size()) {
+        const size_t lineEnd = text.find("\r\n", position);
+        if (lineEnd == std::string_view::npos) {
+            result.append(text.substr(position));
+            break;
         }
-        result.push_back(text[i]);
+        result.append(text.substr(position, lineEnd - position));
+        result.push_back('\n');
+        position = lineEnd + 2;
     }
     return result;
 }
@@ -47,14 +52,13 @@ CliSession::CliSession(const CliOptions& options, const ProgramTexts& texts)
 }
 
 bool CliSession::Compute(std::string_view first, std::string_view diff, std::string_view second,
-                         std::string& output, std::vector<std::string>& messages) {
+                         std::vector<std::string>& messages) {
     form_.txbFirstDate.text.assign(first);
     form_.txbDateDiff.text.assign(diff);
     form_.txbSecondDate.text.assign(second);
     form_.txbOutput.text.clear();
     dialogs_.messages.clear();
     computation_.cmdCompute_Click();
-    output += ToUnixLineEnds(form_.txbOutput.text);
     const bool accepted = dialogs_.messages.empty();
     for (std::string& message : dialogs_.messages) {
         messages.push_back(std::move(message));

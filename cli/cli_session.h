@@ -39,12 +39,14 @@ class CliSession {
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
-    // Fills the three fields, runs Compute and appends what the output box
-    // received to `output`, with LF line ends. Returns false when a message was
-    // shown (a refused input or a result out of range); the messages are then in
-    // `messages`.
+    // Fills the three fields and runs Compute. Returns false when a message was
+    // shown (a refused input or a result out of range); the messages are then
+    // appended to `messages`.
     bool Compute(std::string_view first, std::string_view diff, std::string_view second,
-                 std::string& output, std::vector<std::string>& messages);
+                 std::vector<std::string>& messages);
+
+    // Returns what the output box received from the last Compute, CR LF line ends.
+    std::string_view OutputText() const { return form_.txbOutput.text; }
 
   private:
     MainFormState form_;

@@ -95,11 +95,9 @@ int Run(const std::vector<std::string>& arguments) {
         return result.errors.empty() ? kExitDone : kExitRefused;
     }
     CliSession session(options, texts);
-    std::string output;
     std::vector<std::string> messages;
-    const bool accepted =
-        session.Compute(options.first, options.diff, options.second, output, messages);
-    WriteAll(output, stdout);
+    const bool accepted = session.Compute(options.first, options.diff, options.second, messages);
+    WriteAll(ToUnixLineEnds(session.OutputText()), stdout);
     for (const std::string& message : messages) {
         std::fprintf(stderr, "%s\n", message.c_str());
     }

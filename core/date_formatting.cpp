@@ -17,21 +17,30 @@ bool NeedsGrouping(int32_t year) {
     return year > kLargestUngroupedYear || year < -kLargestUngroupedYear;
 }
 
-// Puts a negative year that follows a separator in parentheses: (-45).
-std::string YearAfterSeparator(std::string year) {
-    return year.front() == '-' ? "(" + year + ")" : year;
+// Appends a year that follows a separator; a negative one goes in parentheses:
+// (-45).
+void AppendYearAfterSeparator(std::string& text, const std::string& year) {
+    if (year.front() == '-') {
+        text += '(';
+        text += year;
+        text += ')';
+    } else {
+        text += year;
+    }
 }
 
 enum class LeapWeekForm { Month, Week };
 
 std::string FormatLeapWeekDate(const LeapWeekDate& date, LeapWeekForm form, bool withCode) {
-    std::string year = std::to_string(date.year);
-    if (NeedsGrouping(date.year)) {
-        year = InsertThousandsSep(year, ",");
-    }
     const bool monthForm = form == LeapWeekForm::Month;
-    std::string text = year + "-" + PaddedNumber(monthForm ? date.month : date.week, 2) + "-" +
-                       PaddedNumber(monthForm ? date.day : date.weekday, monthForm ? 2 : 1);
+    std::string text = std::to_string(date.year);
+    if (NeedsGrouping(date.year)) {
+        text = InsertThousandsSep(text, ",");
+    }
+    text += '-';
+    AppendPaddedNumber(text, monthForm ? date.month : date.week, 2);
+    text += '-';
+    AppendPaddedNumber(text, monthForm ? date.day : date.weekday, monthForm ? 2 : 1);
     if (withCode) {
         text += monthForm ? " LPM" : " LPW";
     }
@@ -64,26 +73,46 @@ std::string FormatDateText(const CalDate& date, DateOrder order, std::string_vie
     if (NeedsGrouping(date.year) && !annusNovus && thousSep != separator) {
         year = InsertThousandsSep(year, thousSep);
     }
-    const std::string month = PaddedNumber(date.month, 2);
-    const std::string day = PaddedNumber(date.day, 2);
-    const std::string sep(separator);
+    std::string text;
+    text.reserve(24);
     if (order == DateOrder::YMD || (order == DateOrder::MDY && annusNovus)) {
-        return year + sep + month + sep + day;
+        text += year;
+        text += separator;
+        AppendPaddedNumber(text, date.month, 2);
+        text += separator;
+        AppendPaddedNumber(text, date.day, 2);
+        return text;
     }
-    if (order == DateOrder::DMY) {
-        return day + sep + month + sep + YearAfterSeparator(year);
-    }
-    return month + sep + day + sep + YearAfterSeparator(year);
+    const bool dayFirst = order == DateOrder::DMY;
+    AppendPaddedNumber(text, dayFirst ? date.day : date.month, 2);
+    text += separator;
+    AppendPaddedNumber(text, dayFirst ? date.month : date.day, 2);
+    text += separator;
+    AppendYearAfterSeparator(text, year);
+    return text;
 }
 
 std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, int16_t hyphen) {
-    return PaddedNumber(date.year, 4) + (hyphen == 1 ? "-" : "") + PaddedNumber(dayOfYear, 3);
+    std::string text;
+    AppendPaddedNumber(text, date.year, 4);
+    if (hyphen == 1) {
+        text += '-';
+    }
+    AppendPaddedNumber(text, dayOfYear, 3);
+    return text;
 }
 
 std::string FormatISOWeekDate(const ISOWeekDate& date, int16_t hyphen) {
-    const std::string_view dash = hyphen == 1 ? "-" : "";
-    return std::to_string(date.year) + std::string(dash) + "W" + PaddedNumber(date.week, 2) +
-           std::string(dash) + PaddedNumber(date.weekday, 1);
+    std::string text;
+    text.reserve(16);
+    AppendPaddedNumber(text, date.year, 1);
+    text += hyphen == 1 ? "-W" : "W";
+    AppendPaddedNumber(text, date.week, 2);
+    if (hyphen == 1) {
+        text += '-';
+    }
+    AppendPaddedNumber(text, date.weekday, 1);
+    return text;
 }
 
 std::string FormatLPWDate(const LeapWeekDate& date, bool withCode) {

@@ -1,5 +1,8 @@
 #include "core/number_text.h"
 
+#include <charconv>
+#include <iterator>
+
 namespace tembrel {
 
 std::optional<int64_t> WholeNumberOf(std::string_view text) {
@@ -27,14 +30,25 @@ std::optional<int64_t> WholeNumberOf(std::string_view text) {
 }
 
 std::string PaddedNumber(int64_t value, int minDigits) {
+    std::string text;
+    AppendPaddedNumber(text, value, minDigits);
+    return text;
+}
+
+void AppendPaddedNumber(std::string& text, int64_t value, int minDigits) {
     // The magnitude of INT64_MIN does not fit in int64_t; uint64_t holds it.
     const uint64_t magnitude =
         value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    std::string digits = std::to_string(magnitude);
-    if (static_cast<int>(digits.size()) < minDigits) {
-        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
+    char digits[20];  // 2^64 has 20 decimal digits
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), magnitude).ptr;
+    const int length = static_cast<int>(end - digits);
+    if (value < 0) {
+        text.push_back('-');
     }
-    return value < 0 ? "-" + digits : digits;
+    if (length < minDigits) {
+        text.append(static_cast<size_t>(minDigits - length), '0');
+    }
+    text.append(digits, static_cast<size_t>(length));
 }
 
 }  // namespace tembrel

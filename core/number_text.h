@@ -23,4 +23,7 @@ std::optional<int64_t> WholeNumberOf(std::string_view text);
 // before the digits when it is negative: (5, 2) gives "05", (-45, 4) "-0045".
 std::string PaddedNumber(int64_t value, int minDigits);
 
+// Appends a value written as PaddedNumber writes it.
+void AppendPaddedNumber(std::string& text, int64_t value, int minDigits);
+
 }  // namespace tembrel

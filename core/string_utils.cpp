@@ -10,13 +10,26 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The character sets of these routines are a few characters long: a plain loop
+// beats a library search per character.
+bool InSet(char c, std::string_view set) {
+    for (const char member : set) {
+        if (member == c) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string RemoveChars(std::string_view text, std::string_view set, int start) {
-    const size_t first = start < 1 ? 0 : static_cast<size_t>(start - 1);
-    std::string result(text.substr(0, std::min(first, text.size())));
+    const size_t first = start < 1 ? 0 : std::min(static_cast<size_t>(start - 1), text.size());
+    std::string result;
+    result.reserve(text.size());
+    result.append(text.substr(0, first));
     for (size_t i = first; i < text.size(); ++i) {
-        if (set.find(text[i]) == std::string_view::npos) {
+        if (!InSet(text[i], set)) {
             result.push_back(text[i]);
         }
     }
@@ -64,11 +77,7 @@ void KeepDigitsAndSign(std::string& text, bool minusAllowed) {
 }
 
 void KeepDateChars(std::string& text, std::string_view extra) {
-    constexpr std::string_view kDateChars = "-1234567890";
-    std::erase_if(text, [&](char c) {
-        return kDateChars.find(c) == std::string_view::npos &&
-               extra.find(c) == std::string_view::npos;
-    });
+    std::erase_if(text, [&](char c) { return !IsDigit(c) && c != '-' && !InSet(c, extra); });
 }
 
 void CutAtNul(std::string& text) {
