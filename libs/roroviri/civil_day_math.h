@@ -4,9 +4,11 @@
 //
 // Both calendars are computed in a "March year" that starts on 1 March, so that
 // the leap day is the last day of its year and the month lengths follow a fixed
-// pattern. Each step is an affine map followed by one division: the quotient is
-// the next coarser unit (century, year, month) and the remainder, rescaled, the
-// position inside it. Before that, day numbers and years are moved by whole
+// pattern. From a day number, each step is an affine map followed by one
+// division: the quotient is the next coarser unit (century, year, month) and the
+// remainder, rescaled, the position inside it. To a day number, the years are
+// counted with the leap-year rule in closed form and the months from a table of
+// twelve entries. Before that, day numbers and years are moved by whole
 // cycles (400 Gregorian or 4 Julian years) onto non-negative values, so that all
 // divisions are unsigned, round down and compile to a multiplication. No loop
 // runs over years or days.
@@ -61,12 +63,12 @@ inline constexpr int64_t kJulianDaysPer4Years = 1461;
 inline constexpr int64_t kGregorianMarchFirstOfYear0 = 1721120;  // JDN of 1 March 0, Gregorian
 inline constexpr int64_t kJulianMarchFirstOfYear0 = 1721118;     // JDN of 1 March 0, Julian
 
-// Returns the days from 1 March to the first day of a month of the March year,
-// the month numbered 3 (March) .. 14 (February of the next calendar year).
-// Result in [0, 337].
-constexpr uint32_t DaysBeforeMarchMonth(uint32_t marchMonth) {
-    return (979 * marchMonth - 2919) / 32;
-}
+// The days from 1 March to the first day of each calendar month 1..12 in the
+// March year that holds it (January and February come last). A table rather than
+// the affine formula (979 × month - 2919) / 32 on months renumbered 3..14: the
+// renumbering costs a branch on the month, which random dates mispredict.
+inline constexpr uint32_t kDaysFromMarchToMonth[13] = {0,   306, 337, 0,   31,  61, 92,
+                                                       122, 153, 184, 214, 245, 275};
 
 // Turns a day of a March year (0 = 1 March .. 365 = 29 February) into the
 // calendar date, January and February counted in the next calendar year.
@@ -82,18 +84,18 @@ constexpr CivilDate DateOfMarchDay(int64_t marchYear, uint32_t dayOfYear) {
             static_cast<int32_t>(day)};
 }
 
-// Checks both month formulas on every day of a leap March year against the month
-// lengths 31 30 31 30 31 31 30 31 30 31 31 29.
+// Checks the month formula and the month table on every day of a leap March year
+// against the month lengths 31 30 31 30 31 31 30 31 30 31 31 29.
 consteval bool MarchMonthFormulasHold() {
     constexpr uint32_t kLengths[12] = {31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 29};
     uint32_t dayOfYear = 0;
     for (uint32_t marchMonth = 3; marchMonth <= 14; ++marchMonth) {
-        if (DaysBeforeMarchMonth(marchMonth) != dayOfYear) {
+        const uint32_t calendarMonth = marchMonth > 12 ? marchMonth - 12 : marchMonth;
+        if (kDaysFromMarchToMonth[calendarMonth] != dayOfYear) {
             return false;
         }
         for (uint32_t day = 1; day <= kLengths[marchMonth - 3]; ++day, ++dayOfYear) {
             const CivilDate date = DateOfMarchDay(0, dayOfYear);
-            const uint32_t calendarMonth = marchMonth > 12 ? marchMonth - 12 : marchMonth;
             if (date.month != static_cast<int32_t>(calendarMonth) ||
                 date.day != static_cast<int32_t>(day)) {
                 return false;
@@ -173,15 +175,13 @@ constexpr bool IsYearInArithmeticRange(int64_t year) {
 // -2^24..2^24 (IsYearInArithmeticRange), the month in 1..12. The result lies
 // within about ±6.2 billion.
 constexpr int64_t GregorianMonthStart(int64_t year, uint32_t month) {
-    const bool janFeb = month <= 2;  // these belong to the March year before
-    const auto marchYear =
-        static_cast<uint32_t>(year + kGregorianYearShift - (janFeb ? 1 : 0));  // [0, 2^26)
-    const uint32_t marchMonth = janFeb ? month + 12 : month;                   // [3, 14]
+    const uint32_t janFeb = month <= 2 ? 1 : 0;  // these belong to the March year before
+    const auto marchYear = static_cast<uint32_t>(year + kGregorianYearShift - janFeb);  // [0, 2^26)
     const uint32_t century = marchYear / 100;
     // 365 days a year, a leap day every fourth year, none in a century year
     // unless it is a multiple of 400.
     const uint64_t days = uint64_t{365} * marchYear + marchYear / 4 - century + century / 4 +
-                          DaysBeforeMarchMonth(marchMonth);  // < 2^34
+                          kDaysFromMarchToMonth[month];  // < 2^34
     return static_cast<int64_t>(days) + kGregorianMarchFirstOfYear0 -
            kGregorianYearShift / 400 * kGregorianDaysPer400Years;
 }
@@ -208,12 +208,10 @@ inline constexpr int64_t kJulianYearShift = kGregorianYearShift;  // also a mult
 // Returns the day number of the first day of a Julian month; limits as for
 // GregorianMonthStart.
 constexpr int64_t JulianMonthStart(int64_t year, uint32_t month) {
-    const bool janFeb = month <= 2;  // these belong to the March year before
-    const auto marchYear =
-        static_cast<uint32_t>(year + kJulianYearShift - (janFeb ? 1 : 0));  // [0, 2^26)
-    const uint32_t marchMonth = janFeb ? month + 12 : month;                // [3, 14]
+    const uint32_t janFeb = month <= 2 ? 1 : 0;  // these belong to the March year before
+    const auto marchYear = static_cast<uint32_t>(year + kJulianYearShift - janFeb);  // [0, 2^26)
     const uint64_t days =
-        uint64_t{365} * marchYear + marchYear / 4 + DaysBeforeMarchMonth(marchMonth);  // < 2^34
+        uint64_t{365} * marchYear + marchYear / 4 + kDaysFromMarchToMonth[month];  // < 2^34
     return static_cast<int64_t>(days) + kJulianMarchFirstOfYear0 -
            kJulianYearShift / 4 * kJulianDaysPer4Years;
 }
