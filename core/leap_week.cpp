@@ -12,6 +12,14 @@ int64_t FloorDiv(int64_t a, int64_t b) {
 
 // Weeks of a quarter: five, four, four.
 constexpr int kQuarterWeeks = 13;
+constexpr int kWeeksBeforeMonthInQuarter[3] = {0, 5, 9};
+
+// Returns the weeks of the months before month 1..12 of a year; December's
+// fifth week of a leap year comes after every month.
+int WeeksBeforeMonth(int month) {
+    const int quarters = (month - 1) / 3;
+    return kQuarterWeeks * quarters + kWeeksBeforeMonthInQuarter[(month - 1) % 3];
+}
 
 }  // namespace
 
@@ -90,21 +98,20 @@ bool LPWToLPM(LeapWeekDate& record) {
     int week = record.week;
     int month = 1;
     int weekOfMonth = week;
-    if (week >= 1) {
-        const bool leap = IsLeapWeekYear(record.year);
-        if (leap && week == 53) {
-            month = 12;
-            weekOfMonth = 5;
-        } else {
-            if (leap && week > 53) {
-                --week;
-            }
-            const int quarter = (week - 1) / kQuarterWeeks;
-            const int inQuarter = (week - 1) % kQuarterWeeks;  // [0, 12]
-            const int monthInQuarter = inQuarter < 5 ? 0 : (inQuarter < 9 ? 1 : 2);
-            month = 3 * quarter + monthInQuarter + 1;
-            weekOfMonth = inQuarter - (monthInQuarter == 0 ? 0 : 5 + 4 * (monthInQuarter - 1)) + 1;
+    // Only weeks from 53 on depend on whether the year is a leap year.
+    const bool leap = week >= 53 && IsLeapWeekYear(record.year);
+    if (leap && week == 53) {
+        month = 12;
+        weekOfMonth = 5;
+    } else if (week >= 1) {
+        if (leap) {
+            --week;
         }
+        const int quarter = (week - 1) / kQuarterWeeks;
+        const int inQuarter = (week - 1) % kQuarterWeeks;  // [0, 12]
+        const int monthInQuarter = inQuarter < 5 ? 0 : (inQuarter < 9 ? 1 : 2);
+        month = 3 * quarter + monthInQuarter + 1;
+        weekOfMonth = inQuarter - kWeeksBeforeMonthInQuarter[monthInQuarter] + 1;
     }
     record.month = static_cast<int16_t>(month);
     record.day = static_cast<int16_t>((weekOfMonth - 1) * 7 + record.weekday);
@@ -116,17 +123,15 @@ bool LPMToLPW(LeapWeekDate& record) {
         record.status = kLeapWeekBadMonth;
         return false;
     }
-    const bool leap = IsLeapWeekYear(record.year);
     const int month = record.month == 0 ? 1 : record.month;
+    // Only December's length depends on whether the year is a leap year.
+    const bool leap = month == 12 && IsLeapWeekYear(record.year);
     const int daysInMonth = 7 * WeeksInLeapWeekMonth(month, leap);
     if (record.day < 0 || record.day > daysInMonth) {
         record.status = kLeapWeekBadDay;
         return false;
     }
-    int weeksBefore = 0;
-    for (int m = 1; m < record.month; ++m) {  // at most eleven months
-        weeksBefore += WeeksInLeapWeekMonth(m, leap);
-    }
+    const int weeksBefore = record.month == 0 ? 0 : WeeksBeforeMonth(record.month);
     // Division and remainder truncate toward zero: day 0 gives week 1, weekday 0.
     record.week = static_cast<int16_t>(weeksBefore + (record.day - 1) / 7 + 1);
     record.weekday = static_cast<int16_t>((record.day - 1) % 7 + 1);
