@@ -212,6 +212,11 @@ date, and prints the report line. With no date and no difference it reports toda
       --today YYYY-MM-DD    take this date as today (for reproducible scripts)
       --help, --version
 
+The month subcommand prints the month's grid of weeks (Sunday first unless
+--monday; Common Era unless --julian); --iso adds the ISO 8601 week date of
+every cell (Common Era weeks from Monday only), --with-year with the year's last
+digit.
+
 Exit status: 0 done, 1 a date was refused or a result is out of range (the
 message is on standard error), 2 usage error.
 )";

@@ -1,12 +1,95 @@
 #include "cli/month_command.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
+
+#include "cli/cli_session.h"
+#include "core/string_utils.h"
+#include "text/calendar_names.h"
+#include "ui/windows/month_grid.h"
+#include "ui/windows/month_year.h"
 
 namespace tembrel::cli {
 
-int RunMonthCommand(const CliOptions&, const ProgramTexts&) {
-    std::fprintf(stderr, "tembrel-cli: the month grid is not available yet\n");
-    return 2;
+namespace {
+
+constexpr int kExitUsage = 2;
+
+// Returns the month 1..12 a text names: its number (leading zeros allowed) or its
+// full name in `language`, case ignored.
+std::optional<int> MonthNumber(std::string_view text, LanguageCode language) {
+    const std::string_view trimmed = TrimSpaces(text);
+    if (IsDigitText(trimmed)) {
+        const std::string_view digits =
+            trimmed.substr(std::min(trimmed.find_first_not_of('0'), trimmed.size()));
+        if (digits.size() <= 2) {
+            int month = 0;
+            for (char c : digits) {
+                month = month * 10 + (c - '0');
+            }
+            if (month >= 1 && month <= 12) {
+                return month;
+            }
+        }
+        return std::nullopt;
+    }
+    const std::string wanted = LowerCase(trimmed);
+    for (int month = 1; month <= 12; ++month) {
+        if (LowerCase(MonthName(month, language)) == wanted) {
+            return month;
+        }
+    }
+    return std::nullopt;
+}
+
+MonthCommandResult Refuse(std::string message) {
+    return {kExitUsage, {}, "tembrel-cli: " + message + "\n"};
+}
+
+}  // namespace
+
+MonthCommandResult MonthCommandOutput(const CliOptions& options) {
+    const YearReading year = ReadYearText(options.monthYear);
+    if (!IsPlainYearText(options.monthYear) || year.status != YearTextStatus::Valid) {
+        return Refuse("the year must be a whole number, such as 2009 or -45: '" +
+                      options.monthYear + "'");
+    }
+    const std::optional<int> month = MonthNumber(options.monthMonth, options.language);
+    if (!month) {
+        return Refuse("the month must be 1..12 or a month's full name: '" + options.monthMonth +
+                      "'");
+    }
+    if (options.iso && (options.julian || !options.monday)) {
+        return Refuse(
+            "--iso shows ISO week dates only for Common Era months with weeks beginning on "
+            "Monday: give --monday and leave out --julian");
+    }
+    const std::optional<MonthGrid> grid = BuildMonthGrid({.year = year.year,
+                                                          .month = *month,
+                                                          .julian = options.julian,
+                                                          .mondayFirst = options.monday,
+                                                          .language = options.language});
+    if (!grid) {
+        return Refuse("the month lies outside the supported range of day numbers: " +
+                      options.monthYear + " " + options.monthMonth);
+    }
+    MonthCommandResult result;
+    result.out = ToUnixLineEnds(grid->text) + "\n";
+    if (options.iso) {
+        result.out += "\n";
+        result.out += ToUnixLineEnds(BuildISOWeekDates(grid->gridStartJDN, grid->numWeekRows,
+                                                       options.withYear, options.language));
+        result.out += "\n";
+    }
+    return result;
+}
+
+int RunMonthCommand(const CliOptions& options, const ProgramTexts&) {
+    const MonthCommandResult result = MonthCommandOutput(options);
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    return result.exitCode;
 }
 
 }  // namespace tembrel::cli

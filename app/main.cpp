@@ -1,0 +1,23 @@
+// The desktop program: loads the language data file, then opens the main window,
+// which runs the start-up sequence. Without the language data file there is
+// nothing to show but the reason.
+#include <QApplication>
+#include <QMessageBox>
+
+#include "text/program_text.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/qt_controls.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    tembrel::ProgramTexts texts;
+    const tembrel::ProgramTextLoad load = texts.LoadProgramText();
+    if (!load.ok()) {
+        QMessageBox::critical(nullptr, QString(), tembrel::qt::ToQt(load.message));
+        return 1;
+    }
+    tembrel::frmMain window(texts,
+                            tembrel::ProgramVersion{TEMBREL_VERSION_MAJOR, TEMBREL_VERSION_MINOR});
+    window.StartUp();
+    return application.exec();
+}

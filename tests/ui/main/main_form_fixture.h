@@ -1,0 +1,119 @@
+// A main window form model after its start-up, wired to scripted dialogs, a
+// clipboard recorder, the program texts of the shipped data file and a fixed
+// today (Saturday 15 March 2008, day number 2454541).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "compute/user_dialogs.h"
+#include "core/today.h"
+#include "text/program_text.h"
+#include "ui/main/main_form.h"
+#include "ui/main/main_layout.h"
+#include "ui/windows/clipboard.h"
+
+namespace tembrel {
+
+// Prints a control by its name in test names and failure messages.
+inline void PrintTo(MainWindowControl id, std::ostream* os) {
+    const MainControlEntry* entry = MainControlOf(id);
+    *os << (entry != nullptr ? entry->name : "frmMain");
+}
+
+}  // namespace tembrel
+
+namespace tembrel::test_support {
+
+// Prints a table-driven test case by its name; brought into a test file's
+// namespace with `using test_support::PrintTo;`.
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Records every message and answers the clear-one-field dialog and Yes/No
+// questions as the test told it to.
+class ScriptedDialogs : public UserDialogs {
+  public:
+    struct Message {
+        std::string prompt;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override {
+        messages.push_back({std::string(prompt), std::string(title), icon});
+    }
+    void ShowClearOneTextBox(ClearOneFieldDialog& dialog) override {
+        ++clearDialogShown;
+        if (clearAnswer) {
+            dialog.choice = *clearAnswer;
+        }
+    }
+    bool AskYesNo(std::string_view prompt, std::string_view) override {
+        questions.emplace_back(prompt);
+        return yesNoAnswer;
+    }
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
+    bool yesNoAnswer = false;
+    int clearDialogShown = 0;
+};
+
+class RecordingClipboard : public Clipboard {
+  public:
+    void SetText(std::string_view text) override { texts.emplace_back(text); }
+
+    std::vector<std::string> texts;
+};
+
+// Runs the start-up steps the main window runs, with no settings file.
+inline void RunStartUp(MainForm& main) {
+    main.SetMainWindowCaption();
+    main.InitialiseMainWindow();
+    main.AfterShow();
+    main.FinishStartUp();
+}
+
+class MainFormTest : public ::testing::Test {
+  protected:
+    MainFormTest() {
+        const ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
+        EXPECT_TRUE(load.ok()) << load.message;
+        RunStartUp(main);
+    }
+
+    // Switches the language as the language list will: captions follow.
+    void UseLanguage(LanguageCode language) {
+        form.intLanguage = language;
+        texts.SetProgramTextLanguage(language);
+        main.SetLanguageDependentText();
+        main.ShowTodaysDate();
+    }
+
+    std::string LastMessage() const {
+        return dialogs.messages.empty() ? std::string() : dialogs.messages.back().prompt;
+    }
+
+    static constexpr int32_t kToday = 2454541;  // 15 March 2008
+
+    ScopedToday today{{2008, 3, 15}};
+    ProgramTexts texts;
+    ScriptedDialogs dialogs;
+    RecordingClipboard clipboard;
+    MainForm main{texts, dialogs, clipboard};
+    MainFormState& form = main.form;
+    MainWindowState& window = main.window;
+};
+
+}  // namespace tembrel::test_support

@@ -1,0 +1,71 @@
+// The main window's state with the program texts of the shipped data file, a
+// message recorder, a clipboard recorder and a fixed today: what the secondary
+// window models are wired to in the tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "compute/main_form_state.h"
+#include "compute/user_dialogs.h"
+#include "core/today.h"
+#include "text/program_text.h"
+#include "ui/windows/clipboard.h"
+#include "ui/windows/window_context.h"
+
+namespace tembrel::test_support {
+
+// Records every message box; the test's user always presses OK.
+class RecordingDialogs : public UserDialogs {
+  public:
+    struct Message {
+        std::string prompt;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override {
+        messages.push_back({std::string(prompt), std::string(title), icon});
+    }
+    void ShowClearOneTextBox(ClearOneFieldDialog&) override { ADD_FAILURE() << "unexpected"; }
+    bool AskYesNo(std::string_view, std::string_view) override {
+        ADD_FAILURE() << "unexpected question";
+        return false;
+    }
+
+    std::vector<Message> messages;
+};
+
+// Records what was put on the clipboard.
+class RecordingClipboard : public Clipboard {
+  public:
+    void SetText(std::string_view text) override { texts.emplace_back(text); }
+
+    std::vector<std::string> texts;
+};
+
+class WindowFixture : public ::testing::Test {
+  protected:
+    WindowFixture() {
+        const ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
+        EXPECT_TRUE(load.ok()) << load.message;
+        main.blnStartUpCompleted = true;
+    }
+
+    // Switches the main window's language, as the language list does.
+    void SetLanguage(LanguageCode language) {
+        main.intLanguage = language;
+        texts.SetProgramTextLanguage(language);
+    }
+
+    ScopedToday today{{2009, 2, 14}};
+    MainFormState main;
+    ProgramTexts texts;
+    RecordingDialogs dialogs;
+    RecordingClipboard clipboard;
+    WindowContext context{main, texts, dialogs, clipboard};
+};
+
+}  // namespace tembrel::test_support

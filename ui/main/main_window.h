@@ -1,0 +1,66 @@
+// The main window on the desktop. How the pieces fit:
+// - MainForm (main_form.h) holds everything the window shows and every handler;
+// - the widgets are built from the layout table (main_layout.h);
+// - each user action is forwarded to a handler: first the widgets' texts,
+//   carets and focus are copied into the model (PullFromWidgets), then the
+//   handler runs, then the whole model is rendered back into the widgets with
+//   their signals blocked, so that rendering never runs a handler again;
+// - messages and the clear-one-field dialog come through QtUserDialogs, the
+//   clipboard through QtClipboard.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "text/program_text.h"
+#include "ui/main/main_controls.h"
+#include "ui/main/main_form.h"
+#include "ui/main/qt_clipboard.h"
+#include "ui/main/qt_user_dialogs.h"
+
+class QLineEdit;
+
+namespace tembrel {
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `texts` must outlive the window and hold the loaded program texts.
+    frmMain(ProgramTexts& texts, ProgramVersion version, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs the start-up sequence: initialises the model, shows the window and
+    // completes the start-up.
+    void StartUp();
+
+    MainForm& model() { return model_; }
+    QtUserDialogs& dialogs() { return dialogs_; }
+    // Returns the widget of a control (this window for frmMain).
+    QWidget* control(MainWindowControl id) const;
+
+    // Writes the whole model into the widgets, signals blocked.
+    void Render();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Connect();
+    // Copies the input fields' texts and carets, the output's selection and the
+    // focus into the model.
+    void PullFromWidgets();
+    // Runs a handler between pulling and rendering.
+    void Run(const std::function<void()>& handler);
+    void RenderTextBox(MainWindowControl id);
+    void RenderOutput();
+    void RenderFocus();
+
+    QtClipboard clipboard_;
+    QtUserDialogs dialogs_;
+    MainForm model_;
+    std::array<QWidget*, kMainWindowControlCount> widgets_{};
+};
+
+}  // namespace tembrel
