@@ -1,84 +1,221 @@
 #include "cli/batch.h"
 
-#include <algorithm>
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "cli/cli_session.h"
+#include "cli/lone_date_converter.h"
+#include "core/text_appender.h"
 
 namespace tembrel::cli {
 
 namespace {
 
-// Splits the input into its lines, without their line ends.
-std::vector<std::string_view> SplitLines(std::string_view input) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < input.size()) {
-        size_t end = input.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = input.size();
+// The input is read this many bytes at a time (some 3000 dates): large enough
+// that taking turns between threads costs nothing noticeable, small enough that
+// each worker's buffers stay in the processor's cache.
+constexpr size_t kBlockBytes = 32 * 1024;
+
+// Whole lines of the input and what became of them.
+struct Block {
+    std::string input;  // whole lines with their line ends; the last line of the input may lack one
+    std::string output;
+    // Refusals: the number of the line within the block (from 0) and the message.
+    std::vector<std::pair<size_t, std::string>> errors;
+    size_t lineCount = 0;
+};
+
+// One worker's means of computing: its own window state and lone-date converter.
+class LineComputer {
+  public:
+    LineComputer(const CliOptions& options, const ProgramTexts& texts)
+        : options_(options),
+          session_(options, texts),
+          converter_(session_.Form()),
+          loneDates_(LoneDateConverter::Applies(options)) {}
+
+    // Computes the lines of the block into its output and errors.
+    void Compute(Block& block) {
+        // Reports run to about four times the length of their input line.
+        block.output.reserve(block.input.size() * 4);
+        TextAppender out(block.output);
+        const std::string_view input = block.input;
+        size_t start = 0;
+        while (start < input.size()) {
+            size_t end = input.find('\n', start);
+            if (end == std::string_view::npos) {
+                end = input.size();
+            }
+            std::string_view line = input.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            if (!line.empty()) {
+                ComputeLine(line, block, out);
+            }
+            out.Add('\n');
+            ++block.lineCount;
+            start = end + 1;
         }
-        std::string_view line = input.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        start = end + 1;
     }
-    return lines;
+
+  private:
+    // Adds the report of one line: a lone first date through the converter when
+    // it can, everything else through the full Compute.
+    void ComputeLine(std::string_view line, Block& block, TextAppender& out) {
+        if (loneDates_ && converter_.AppendReport(line, out)) {
+            return;
+        }
+        messages_.clear();
+        if (!session_.Compute(line, options_.diff, options_.second, messages_)) {
+            for (std::string& message : messages_) {
+                block.errors.emplace_back(block.lineCount, std::move(message));
+            }
+        }
+        // The report's first line: a result out of range adds an empty line.
+        const std::string_view report = session_.OutputText();
+        out.Add(report.substr(0, report.find("\r\n")));
+    }
+
+    const CliOptions& options_;
+    CliSession session_;
+    const LoneDateConverter converter_;
+    const bool loneDates_;
+    std::vector<std::string> messages_;
+};
+
+// Fills the block with the next whole lines of the input: `carry` (the start of a
+// line read earlier) and at least kBlockBytes more, up to the last line end; the
+// rest goes back into `carry`. A line longer than a block makes the block longer.
+// Returns false when the input has ended (the block then holds all of the rest).
+bool ReadBlock(std::FILE* input, std::string& carry, Block& block) {
+    block.input.swap(carry);
+    carry.clear();
+    for (;;) {
+        const size_t before = block.input.size();
+        block.input.resize(before + kBlockBytes);
+        const size_t read = std::fread(block.input.data() + before, 1, kBlockBytes, input);
+        block.input.resize(before + read);
+        if (read < kBlockBytes) {
+            return false;  // end of input, or a read error, which ends it too
+        }
+        const size_t lastLineEnd = block.input.rfind('\n');
+        if (lastLineEnd != std::string::npos) {
+            carry.assign(block.input, lastLineEnd + 1);
+            block.input.resize(lastLineEnd + 1);
+            return true;
+        }
+    }
 }
 
-// Computes lines [begin, end) into `result`; line numbers count from 1.
-void ComputeLines(const std::vector<std::string_view>& lines, size_t begin, size_t end,
-                  const CliOptions& options, const ProgramTexts& texts, BatchResult& result) {
-    CliSession session(options, texts);
-    std::vector<std::string> messages;
-    for (size_t i = begin; i < end; ++i) {
-        messages.clear();
-        if (!lines[i].empty()) {
-            if (!session.Compute(lines[i], options.diff, options.second, messages)) {
-                for (const std::string& message : messages) {
-                    result.errors.push_back("line " + std::to_string(i + 1) + ": " + message);
-                }
-            }
-            // The report's first line: a result out of range adds an empty line.
-            const std::string_view report = session.OutputText();
-            result.output.append(report.substr(0, report.find("\r\n")));
+// The input and the output shared by the workers. Each worker reads a block,
+// computes it and writes it when its turn comes: the blocks are written in the
+// order they were read. The workers rarely wait for each other (blocks of equal
+// work finish in the order they started), so that threads are seldom woken.
+class BatchStreams {
+  public:
+    BatchStreams(std::FILE* input, std::FILE* output) : input_(input), output_(output) {}
+
+    // Fills the block with the next lines; returns its place in the order, or
+    // nothing when the input has ended.
+    std::optional<uint64_t> Read(Block& block) {
+        const std::lock_guard lock(inputMutex_);
+        if (inputEnded_) {
+            return std::nullopt;
         }
-        result.output.push_back('\n');
+        inputEnded_ = !ReadBlock(input_, carry_, block);
+        if (block.input.empty()) {
+            inputEnded_ = true;
+            return std::nullopt;
+        }
+        return blocksRead_++;
+    }
+
+    // Returns true while the input has not ended.
+    bool MoreInput() {
+        const std::lock_guard lock(inputMutex_);
+        return !inputEnded_;
+    }
+
+    // Writes the computed block once every block read before it is written, and
+    // empties it for reuse.
+    void Write(uint64_t place, Block& block) {
+        std::unique_lock lock(outputMutex_);
+        turn_.wait(lock, [&] { return blocksWritten_ == place; });
+        std::fwrite(block.output.data(), 1, block.output.size(), output_);
+        for (const auto& [line, message] : block.errors) {
+            errors_.push_back("line " + std::to_string(linesWritten_ + line + 1) + ": " + message);
+        }
+        linesWritten_ += block.lineCount;
+        ++blocksWritten_;
+        turn_.notify_all();
+        block.input.clear();
+        block.output.clear();
+        block.errors.clear();
+        block.lineCount = 0;
+    }
+
+    // Returns the refusals of all blocks written, in input order.
+    std::vector<std::string> TakeErrors() { return std::move(errors_); }
+
+  private:
+    std::FILE* input_;
+    std::FILE* output_;
+
+    std::mutex inputMutex_;
+    std::string carry_;  // the start of a line read with the block before
+    bool inputEnded_ = false;
+    uint64_t blocksRead_ = 0;
+
+    std::mutex outputMutex_;
+    std::condition_variable turn_;
+    uint64_t blocksWritten_ = 0;
+    size_t linesWritten_ = 0;
+    std::vector<std::string> errors_;
+};
+
+// Runs in every worker: computes and writes the block at `place` (nothing: no
+// block), then reads, computes and writes further blocks until the input ends.
+void Work(BatchStreams& streams, LineComputer& computer, Block& block,
+          std::optional<uint64_t> place) {
+    for (; place; place = streams.Read(block)) {
+        computer.Compute(block);
+        streams.Write(*place, block);
     }
 }
 
 }  // namespace
 
-BatchResult RunBatch(std::string_view input, const CliOptions& options, const ProgramTexts& texts,
-                     unsigned threads) {
-    const std::vector<std::string_view> lines = SplitLines(input);
-    // Fewer than a few thousand lines are not worth a thread.
-    const size_t workers = std::clamp<size_t>(lines.size() / 4096, 1, std::max(1u, threads));
-    std::vector<BatchResult> parts(workers);
+std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
+                                  const ProgramTexts& texts, unsigned threads) {
+    BatchStreams streams(input, output);
+    LineComputer computer(options, texts);
+    Block block;
+    const std::optional<uint64_t> first = streams.Read(block);
     std::vector<std::thread> pool;
-    const size_t share = (lines.size() + workers - 1) / workers;
-    for (size_t w = 0; w < workers; ++w) {
-        const size_t begin = std::min(lines.size(), w * share);
-        const size_t end = std::min(lines.size(), begin + share);
-        parts[w].output.reserve((end - begin) * 48);
-        if (w + 1 == workers) {
-            ComputeLines(lines, begin, end, options, texts, parts[w]);
-        } else {
-            pool.emplace_back(
-                [&, begin, end, w] { ComputeLines(lines, begin, end, options, texts, parts[w]); });
+    // Input that fits in one block is not worth a thread.
+    if (streams.MoreInput()) {
+        for (unsigned w = 1; w < threads; ++w) {
+            pool.emplace_back([&] {
+                LineComputer helperComputer(options, texts);
+                Block helperBlock;
+                Work(streams, helperComputer, helperBlock, streams.Read(helperBlock));
+            });
         }
     }
+    Work(streams, computer, block, first);
     for (std::thread& worker : pool) {
         worker.join();
     }
-    BatchResult result = std::move(parts.front());
-    for (size_t w = 1; w < workers; ++w) {
-        result.output += parts[w].output;
-        result.errors.insert(result.errors.end(), parts[w].errors.begin(), parts[w].errors.end());
-    }
-    return result;
+    return streams.TakeErrors();
 }
 
 }  // namespace tembrel::cli

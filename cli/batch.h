@@ -2,8 +2,8 @@
 // the options of the command line.
 #pragma once
 
+#include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/cli_options.h"
@@ -11,16 +11,16 @@
 
 namespace tembrel::cli {
 
-struct BatchResult {
-    std::string output;               // one line per input line, LF line ends
-    std::vector<std::string> errors;  // "line N: message", in input order
-};
-
-// Computes every line of `input` (LF or CR LF line ends; a last line without a
-// line end counts). Each input line gives exactly one output line: the report,
-// or an empty line when the input line is empty or was refused. The lines are
-// shared among `threads` workers, each with its own window state.
-BatchResult RunBatch(std::string_view input, const CliOptions& options, const ProgramTexts& texts,
-                     unsigned threads);
+// Reads `input` to its end and computes every line (LF or CR LF line ends; a last
+// line without a line end counts). Each input line gives exactly one line on
+// `output`: the report, or an empty line when the input line is empty or was
+// refused. Returns the refusals as "line N: message", in input order.
+//
+// The input is read and the output written in blocks of a few thousand lines, so
+// that memory stays small whatever the length of the input; up to `threads`
+// workers, each with its own window state, compute the blocks, and the output
+// keeps the order of the input.
+std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
+                                  const ProgramTexts& texts, unsigned threads);
 
 }  // namespace tembrel::cli

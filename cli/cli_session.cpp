@@ -35,24 +35,31 @@ bool CollectingDialogs::AskYesNo(std::string_view, std::string_view) {
 }
 
 CliSession::CliSession(const CliOptions& options, const ProgramTexts& texts)
-    : dialogs_(form_), computation_(form_, dialogs_, texts, clearDialog_) {
-    // The desktop program's first-run defaults, changed by the options.
-    form_.firstDateCalendar = options.firstCal;
-    form_.secondDateCalendar = options.secondCal;
-    form_.optMonths = options.months;
-    form_.chkIncludeFirstDate = options.includeFirst ? 1 : 0;
-    form_.chkIncludeWeekends = options.weekdaysOnly ? 0 : 1;
-    form_.chkVerbose = options.terse ? 0 : 1;
-    form_.chkHyphen = options.noHyphen ? 0 : 1;
-    form_.dateOrder = options.order;
-    form_.separators.strDateSep = options.dateSep;
-    form_.separators.strThousSep = options.thousSep;
-    form_.intLanguage = options.language;
+    : options_(options), dialogs_(form_), computation_(form_, dialogs_, texts, clearDialog_) {
+    ApplyOptions();
     form_.blnStartUpCompleted = true;
+}
+
+void CliSession::ApplyOptions() {
+    // The desktop program's first-run defaults, changed by the options.
+    form_.firstDateCalendar = options_.firstCal;
+    form_.secondDateCalendar = options_.secondCal;
+    form_.optMonths = options_.months;
+    form_.chkIncludeFirstDate = options_.includeFirst ? 1 : 0;
+    form_.chkIncludeWeekends = options_.weekdaysOnly ? 0 : 1;
+    form_.chkVerbose = options_.terse ? 0 : 1;
+    form_.chkHyphen = options_.noHyphen ? 0 : 1;
+    form_.dateOrder = options_.order;
+    form_.separators.strDateSep = options_.dateSep;
+    form_.separators.strThousSep = options_.thousSep;
+    form_.intLanguage = options_.language;
 }
 
 bool CliSession::Compute(std::string_view first, std::string_view diff, std::string_view second,
                          std::vector<std::string>& messages) {
+    // Compute may change an option (months with two dates switches to days), and
+    // each Compute must see the options of the command line.
+    ApplyOptions();
     form_.txbFirstDate.text.assign(first);
     form_.txbDateDiff.text.assign(diff);
     form_.txbSecondDate.text.assign(second);

@@ -39,7 +39,8 @@ class CliSession {
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
 
-    // Fills the three fields and runs Compute. Returns false when a message was
+    // Fills the three fields and runs Compute with the options of the command
+    // line, whatever an earlier Compute changed. Returns false when a message was
     // shown (a refused input or a result out of range); the messages are then
     // appended to `messages`.
     bool Compute(std::string_view first, std::string_view diff, std::string_view second,
@@ -48,7 +49,14 @@ class CliSession {
     // Returns what the output box received from the last Compute, CR LF line ends.
     std::string_view OutputText() const { return form_.txbOutput.text; }
 
+    // Returns the window state: the fields and options as the command line set them.
+    const MainFormState& Form() const { return form_; }
+
   private:
+    // Sets the form's calendars and options from the command line.
+    void ApplyOptions();
+
+    const CliOptions options_;
     MainFormState form_;
     CollectingDialogs dialogs_;
     ClearOneFieldDialog clearDialog_;

@@ -25,16 +25,6 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitNoDataFile = 3;
 
-std::string ReadAll(std::FILE* stream) {
-    std::string data;
-    char buffer[1 << 16];
-    size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
-        data.append(buffer, read);
-    }
-    return data;
-}
-
 void WriteAll(const std::string& text, std::FILE* stream) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
@@ -85,14 +75,12 @@ int Run(const std::vector<std::string>& arguments) {
         return RunMonthCommand(options, texts);
     }
     if (options.batch) {
-        const std::string input = ReadAll(stdin);
-        const BatchResult result =
-            RunBatch(input, options, texts, std::max(1u, std::thread::hardware_concurrency()));
-        WriteAll(result.output, stdout);
-        for (const std::string& error : result.errors) {
+        const std::vector<std::string> errors = RunBatch(
+            stdin, stdout, options, texts, std::max(1u, std::thread::hardware_concurrency()));
+        for (const std::string& error : errors) {
             std::fprintf(stderr, "%s\n", error.c_str());
         }
-        return result.errors.empty() ? kExitDone : kExitRefused;
+        return errors.empty() ? kExitDone : kExitRefused;
     }
     CliSession session(options, texts);
     std::vector<std::string> messages;

@@ -81,7 +81,6 @@ class Computation {
     // Writes a day number in a field's calendar by the notation rules, with the
     // hyphen flag of the snapshot; false for an ordinal date outside 1..9999.
     bool WriteInCalendar(int32_t jdn, CalendarCode cal, std::string& text) const;
-    std::string WithCode(const std::string& text, CalendarCode cal) const;
     // The report line of a date and a difference: G, "plus"/"minus", the number
     // and the unit word.
     void AppendDifferenceLine(DateField given, const std::string& diffText,

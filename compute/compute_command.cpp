@@ -43,7 +43,7 @@ void Computation::ShowProgramTextMessage(std::initializer_list<int32_t> numbers)
 
 void Computation::cmdCompute_Click() {
     for (TextBoxState* box : {&form_.txbFirstDate, &form_.txbDateDiff, &form_.txbSecondDate}) {
-        box->text = std::string(TrimSpaces(box->text));
+        TrimSpacesInPlace(box->text);
     }
     const bool first = !form_.txbFirstDate.text.empty();
     const bool diff = !form_.txbDateDiff.text.empty();

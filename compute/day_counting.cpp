@@ -81,10 +81,9 @@ std::optional<int32_t> CountDaysBetween(int32_t first, int32_t second, DayCountO
     return In32Bits(d);
 }
 
-std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCountOptions options) {
-    if (days == 0) {
-        return first;
-    }
+namespace day_counting {
+
+std::optional<int32_t> StepForward(int32_t first, int32_t days, DayCountOptions options) {
     const int direction = days > 0 ? 1 : -1;
     if (options.includeWeekends) {
         int64_t second = int64_t{first} + days;
@@ -109,10 +108,7 @@ std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCountOptio
     return InRange(StepWorkdays(start, rest, direction) + direction * 7 * weeks);
 }
 
-std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptions options) {
-    if (days == 0) {
-        return second;
-    }
+std::optional<int32_t> StepBack(int32_t second, int32_t days, DayCountOptions options) {
     const int direction = days > 0 ? 1 : -1;
     if (options.includeWeekends) {
         int64_t first = int64_t{second} - days;
@@ -135,5 +131,7 @@ std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptio
     }
     return InRange(first);
 }
+
+}  // namespace day_counting
 
 }  // namespace tembrel

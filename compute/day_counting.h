@@ -24,12 +24,31 @@ struct DayCountOptions {
 // plain difference does not fit in 32 bits.
 std::optional<int32_t> CountDaysBetween(int32_t first, int32_t second, DayCountOptions options);
 
+namespace day_counting {
+// The steps of SecondDateFrom and FirstDateFrom for a difference other than 0.
+std::optional<int32_t> StepForward(int32_t first, int32_t days, DayCountOptions options);
+std::optional<int32_t> StepBack(int32_t second, int32_t days, DayCountOptions options);
+}  // namespace day_counting
+
 // Returns the second date of `first` plus `days`; empty when it would leave
-// lngMinJDN..lngMaxJDN.
-std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCountOptions options);
+// lngMinJDN..lngMaxJDN. A difference of 0 gives `first` itself, whatever the
+// options: inline, because every lone date converted asks for it, and an
+// optional returned from a call comes back through memory, which stalls the
+// processor.
+inline std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCountOptions options) {
+    if (days == 0) {
+        return first;
+    }
+    return day_counting::StepForward(first, days, options);
+}
 
 // Returns the first date of `second` minus `days`; empty when it would leave
-// lngMinJDN..lngMaxJDN.
-std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptions options);
+// lngMinJDN..lngMaxJDN. A difference of 0 gives `second` itself.
+inline std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptions options) {
+    if (days == 0) {
+        return second;
+    }
+    return day_counting::StepBack(second, days, options);
+}
 
 }  // namespace tembrel

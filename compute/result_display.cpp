@@ -1,3 +1,4 @@
+#include "compute/calendar_code_suffix.h"
 #include "compute/computation.h"
 #include "compute/compute_messages.h"
 #include "compute/form_rules.h"
@@ -17,13 +18,6 @@ bool Computation::WriteInCalendar(int32_t jdn, CalendarCode cal, std::string& te
     return FormatJDNInNotation(jdn, cal, CurrentNotation(form_, form_.options.intHyphen), text);
 }
 
-std::string Computation::WithCode(const std::string& text, CalendarCode cal) const {
-    if (cal == CalendarCode::ORD) {
-        return text;
-    }
-    return text + " " + std::string(CalCodeText(cal));
-}
-
 void Computation::DisplayDate(DateField field) {
     const CalendarCode cal = GetCal(form_, field);
     const CalDate& date =
@@ -34,16 +28,18 @@ void Computation::DisplayDate(DateField field) {
         return;
     }
     Append(" = ");
-    std::string text;
-    if (!WriteInCalendar(date.jdn, cal, text)) {
+    std::string& withCal = field == DateField::First ? form_.options.strFirstDateWithCal
+                                                     : form_.options.strSecondDateWithCal;
+    // Written into the field, whose text stays as it was when the date cannot be
+    // written (an ordinal date outside years 1..9999).
+    std::string& fieldText = form_.DateBox(field).text;
+    if (!WriteInCalendar(date.jdn, cal, fieldText)) {
         ReportOutOfRange();
         SetTheFocus(form_);
         return;
     }
-    form_.DateBox(field).text = text;
-    std::string& withCal = field == DateField::First ? form_.options.strFirstDateWithCal
-                                                     : form_.options.strSecondDateWithCal;
-    withCal = WithCode(text, cal);
+    withCal = fieldText;
+    AppendCalendarCode(withCal, cal);
     Append(withCal);
     AppendDayOfWeek(date);
     if (form_.state.lngDateDiff != 0 && form_.options.intVerbose == 1 && !form_.optMonths) {

@@ -2,40 +2,6 @@
 
 namespace tembrel {
 
-int32_t EuroDateToJDN(CalDate& date) {
-    return euro_date_to_jdn(&date);
-}
-
-void JDNToEuroDate(CalDate& date) {
-    jdn_to_euro_date(&date);
-}
-
-void JDNToAnnusNovusDate(CalDate& date) {
-    jdn_to_annus_novus_date(&date);
-}
-
-void JDNToCalDate(CalDate& date) {
-    if (date.marker == kMarkerAnnusNovus) {
-        JDNToAnnusNovusDate(date);
-    } else {
-        JDNToEuroDate(date);
-    }
-}
-
-int32_t CalDateToJDN(CalDate& date) {
-    return date.marker == kMarkerAnnusNovus ? annus_novus_date_to_jdn(&date)
-                                            : euro_date_to_jdn(&date);
-}
-
-int16_t DayOfWeek(int32_t jdn) {
-    return static_cast<int16_t>(euro_day_of_week(jdn));
-}
-
-bool IsWorkday(int32_t jdn) {
-    const int16_t day = DayOfWeek(jdn);
-    return day >= 1 && day <= 5;
-}
-
 int16_t DayOfYear(const CalDate& date) {
     CalDate day = date;
     CalDate newYear = date;
@@ -75,14 +41,6 @@ bool SetCalendarMarker(CalendarCode cal, CalDate& date) {
             return false;
     }
     return false;
-}
-
-CalDate CalDateOfJDN(int32_t jdn, char marker) {
-    CalDate date{};
-    date.marker = marker;
-    date.jdn = jdn;
-    JDNToCalDate(date);
-    return date;
 }
 
 }  // namespace tembrel

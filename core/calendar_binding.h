@@ -1,6 +1,7 @@
 // The program's binding of the calendar library: conversions of a CalDate between
 // its calendar date and its day number, the day of the week, working days and the
-// day of the year.
+// day of the year. The routines that only forward to the library are inline: they
+// sit on every conversion the program makes.
 #pragma once
 
 #include <cstdint>
@@ -12,27 +13,47 @@ namespace tembrel {
 
 // Sets and returns date.jdn from year, month, day and the Gregorian or Julian
 // marker; kRoroviriNoJdn when the day number does not fit in 32 bits.
-int32_t EuroDateToJDN(CalDate& date);
+inline int32_t EuroDateToJDN(CalDate& date) {
+    return euro_date_to_jdn(&date);
+}
 
 // Sets year, month and day from date.jdn in the calendar of the marker.
-void JDNToEuroDate(CalDate& date);
+inline void JDNToEuroDate(CalDate& date) {
+    jdn_to_euro_date(&date);
+}
 
 // Sets year, month (1..10) and day from date.jdn in the Revar Overe calendar.
-void JDNToAnnusNovusDate(CalDate& date);
+inline void JDNToAnnusNovusDate(CalDate& date) {
+    jdn_to_annus_novus_date(&date);
+}
 
 // Sets year, month and day from date.jdn: Revar Overe for marker 'A', else the
 // Gregorian or Julian calendar of the marker.
-void JDNToCalDate(CalDate& date);
+inline void JDNToCalDate(CalDate& date) {
+    if (date.marker == kMarkerAnnusNovus) {
+        JDNToAnnusNovusDate(date);
+    } else {
+        JDNToEuroDate(date);
+    }
+}
 
 // Sets and returns date.jdn from year, month and day in the calendar of any marker
 // the library accepts ('A' included); kRoroviriNoJdn when it cannot.
-int32_t CalDateToJDN(CalDate& date);
+inline int32_t CalDateToJDN(CalDate& date) {
+    return date.marker == kMarkerAnnusNovus ? annus_novus_date_to_jdn(&date)
+                                            : euro_date_to_jdn(&date);
+}
 
 // Returns the day of the week: 0 = Sunday .. 6 = Saturday.
-int16_t DayOfWeek(int32_t jdn);
+inline int16_t DayOfWeek(int32_t jdn) {
+    return static_cast<int16_t>(euro_day_of_week(jdn));
+}
 
 // Returns true for Monday to Friday.
-bool IsWorkday(int32_t jdn);
+inline bool IsWorkday(int32_t jdn) {
+    const int16_t day = DayOfWeek(jdn);
+    return day >= 1 && day <= 5;
+}
 
 // Returns the day of the year of the record's date in its calendar (1 January is
 // day 1).
@@ -43,6 +64,12 @@ int16_t DayOfYear(const CalDate& date);
 bool SetCalendarMarker(CalendarCode cal, CalDate& date);
 
 // Returns a record of the given marker for a day number, its calendar date filled.
-CalDate CalDateOfJDN(int32_t jdn, char marker);
+inline CalDate CalDateOfJDN(int32_t jdn, char marker) {
+    CalDate date{};
+    date.marker = marker;
+    date.jdn = jdn;
+    JDNToCalDate(date);
+    return date;
+}
 
 }  // namespace tembrel

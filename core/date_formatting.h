@@ -1,5 +1,7 @@
 // The formatters of date text: each writes a record that already holds the date
-// in its notation (TodayDateText alone converts first). They never fail.
+// in its notation (TodayDateText alone converts first). They never fail. The
+// Format routines return the text; the Append routines add it to a TextAppender,
+// for writers that build a longer text.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +10,7 @@
 
 #include "core/calendar_codes.h"
 #include "core/date_records.h"
+#include "core/text_appender.h"
 
 namespace tembrel {
 
@@ -22,6 +25,9 @@ std::string InsertThousandsSep(std::string_view digits, std::string_view separat
 // inserted: 2454000 with "," gives 2,454,000.
 std::string FormatWholeNumber(int32_t value, std::string_view thousSep);
 
+// Adds a whole number as FormatWholeNumber writes it.
+void AppendWholeNumber(TextAppender& out, int32_t value, std::string_view thousSep);
+
 // Writes a Common Era, Julian or Revar Overe date in `order` with the date
 // separator: day and month with two digits, the year without leading zeros. A
 // negative year after a separator is put in parentheses (15-03-(-45)); in
@@ -32,13 +38,23 @@ std::string FormatWholeNumber(int32_t value, std::string_view thousSep);
 std::string FormatDateText(const CalDate& date, DateOrder order, std::string_view dateSep,
                            std::string_view thousSep);
 
+// Adds a date as FormatDateText writes it.
+void AppendDateText(TextAppender& out, const CalDate& date, DateOrder order,
+                    std::string_view dateSep, std::string_view thousSep);
+
 // Writes an ordinal date: the year with at least four digits (-0045), "-" when
 // `hyphen` is 1, and the day of the year with three digits: 2008-061, 2008061.
 std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, int16_t hyphen);
 
+// Adds an ordinal date as FormatOrdinalDate writes it.
+void AppendOrdinalDate(TextAppender& out, const CalDate& date, int16_t dayOfYear, int16_t hyphen);
+
 // Writes an ISO week date: the year, then with `hyphen` 1 "-W", two week digits,
 // "-" and the weekday (2009-W53-5); otherwise 2009W535.
 std::string FormatISOWeekDate(const ISOWeekDate& date, int16_t hyphen);
+
+// Adds an ISO week date as FormatISOWeekDate writes it.
+void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, int16_t hyphen);
 
 // Writes a leap week date in week form: year-ww-d, with " LPW" when `withCode` is
 // set (2008-01-1 LPW). Years of five or more digits are grouped with "," and keep
@@ -48,6 +64,10 @@ std::string FormatLPWDate(const LeapWeekDate& date, bool withCode);
 // Writes a leap week date in month form: year-mm-dd, with " LPM" when `withCode`
 // is set (2009-12-35 LPM); the year as in FormatLPWDate.
 std::string FormatLPMDate(const LeapWeekDate& date, bool withCode);
+
+// Add a leap week date as FormatLPWDate and FormatLPMDate write it.
+void AppendLPWDate(TextAppender& out, const LeapWeekDate& date, bool withCode);
+void AppendLPMDate(TextAppender& out, const LeapWeekDate& date, bool withCode);
 
 // Writes today plus `offset` days as FormatDateText does, for CE, JC or AN.
 // Returns the empty text for any other calendar, and when the day lies outside

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/calendar_binding.h"
+#include "core/calendar_tables.h"
 
 namespace tembrel {
 
@@ -18,16 +19,25 @@ int32_t ToJDN(int64_t value) {
     return static_cast<int32_t>(value);
 }
 
-// Returns the Gregorian year that holds a day number beyond 32 bits only at the
-// very ends of the range; such a day is clamped to the 32-bit limit, which lies
-// in the same year for every day the program accepts.
-int32_t GregorianYearOf(int64_t jdn) {
+// Returns the Gregorian date of a day number; a day beyond 32 bits (only at the
+// very ends of the range) is clamped to the 32-bit limit, which lies in the same
+// year for every day the program accepts.
+CalDate GregorianDateOf(int64_t jdn) {
     if (jdn > std::numeric_limits<int32_t>::max()) {
         jdn = std::numeric_limits<int32_t>::max();
     } else if (jdn < std::numeric_limits<int32_t>::min()) {
         jdn = std::numeric_limits<int32_t>::min();
     }
-    return CalDateOfJDN(static_cast<int32_t>(jdn), kMarkerGregorian).year;
+    return CalDateOfJDN(static_cast<int32_t>(jdn), kMarkerGregorian);
+}
+
+// Returns the day of the year of a Gregorian date whose month is 1..12
+// (1 January is day 1).
+int32_t GregorianDayOfYear(const CalDate& date) {
+    static constexpr int32_t kDaysBeforeMonth[12] = {0,   31,  59,  90,  120, 151,
+                                                     181, 212, 243, 273, 304, 334};
+    const bool leapDayBefore = date.month > 2 && IsLeapYear(date.year, "G");
+    return kDaysBeforeMonth[date.month - 1] + date.day + (leapDayBefore ? 1 : 0);
 }
 
 int32_t GregorianNewYear(int32_t year) {
@@ -68,10 +78,20 @@ void JDNToISOWeekDate(ISOWeekDate& record) {
     const int dayOfWeek = DayOfWeek(record.jdn);
     const int weekday = dayOfWeek == 0 ? 7 : dayOfWeek;
     const int64_t thursday = int64_t{record.jdn} - weekday + 4;
-    const int32_t year = GregorianYearOf(thursday);
-    const int32_t weekOne = ISOWeekOneStart(year);
-    record.year = year;
+    const CalDate thursdayDate = GregorianDateOf(thursday);
+    record.year = thursdayDate.year;
     record.weekday = weekday;
+    if (IsJDNInRange(record.jdn)) {
+        // Week n of an ISO year holds the year's n-th Thursday, and its first
+        // Thursday is one of its first seven days: the Thursday's day of the year
+        // gives the week. This is the count of weeks from ISOWeekOneStart without
+        // converting 1 January, and equals it for every day in the accepted range.
+        record.week = (GregorianDayOfYear(thursdayDate) - 1) / 7 + 1;
+        return;
+    }
+    // Beyond the accepted range the ISO year's week one may not have a 32-bit day
+    // number; count from it the long way, which answers week 0 then.
+    const int32_t weekOne = ISOWeekOneStart(record.year);
     // |jdn - weekOne| < 371 for every day whose ISO year converts.
     record.week = weekOne == kRoroviriNoJdn
                       ? 0

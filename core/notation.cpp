@@ -10,23 +10,33 @@ namespace tembrel {
 
 bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
                          std::string& text) {
+    if (!CanWriteInNotation(jdn, cal)) {
+        return false;
+    }
+    text.clear();
+    TextAppender out(text);
+    return AppendJDNInNotation(jdn, cal, options, out);
+}
+
+bool AppendJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
+                         TextAppender& out) {
+    if (!CanWriteInNotation(jdn, cal)) {
+        return false;
+    }
     switch (cal) {
         case CalendarCode::JDN:
-            text = FormatWholeNumber(jdn, options.thousSep);
+            AppendWholeNumber(out, jdn, options.thousSep);
             return true;
         case CalendarCode::ORD: {
-            if (!HasOrdinalForm(jdn)) {
-                return false;
-            }
             const CalDate date = CalDateOfJDN(jdn, kMarkerGregorian);
-            text = FormatOrdinalDate(date, DayOfYear(date), options.hyphen);
+            AppendOrdinalDate(out, date, DayOfYear(date), options.hyphen);
             return true;
         }
         case CalendarCode::ISO: {
             ISOWeekDate week;
             week.jdn = jdn;
             JDNToISOWeekDate(week);
-            text = FormatISOWeekDate(week, options.hyphen);
+            AppendISOWeekDate(out, week, options.hyphen);
             return true;
         }
         case CalendarCode::LPW:
@@ -34,8 +44,11 @@ bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& o
             LeapWeekDate leap;
             leap.jdn = jdn;
             JDNToLPM(leap);
-            text =
-                cal == CalendarCode::LPW ? FormatLPWDate(leap, false) : FormatLPMDate(leap, false);
+            if (cal == CalendarCode::LPW) {
+                AppendLPWDate(out, leap, false);
+            } else {
+                AppendLPMDate(out, leap, false);
+            }
             return true;
         }
         case CalendarCode::CE:
@@ -45,7 +58,7 @@ bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& o
             SetCalendarMarker(cal, date);
             date.jdn = jdn;
             JDNToCalDate(date);
-            text = FormatDateText(date, options.order, options.dateSep, options.thousSep);
+            AppendDateText(out, date, options.order, options.dateSep, options.thousSep);
             return true;
         }
         case CalendarCode::NLW:

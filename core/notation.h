@@ -11,6 +11,7 @@
 
 #include "core/calendar_codes.h"
 #include "core/calendar_tables.h"
+#include "core/text_appender.h"
 
 namespace tembrel {
 
@@ -33,6 +34,31 @@ struct NotationOptions {
 // cannot write. Appends no calendar code. `jdn` must lie in lngMinJDN..lngMaxJDN.
 bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
                          std::string& text);
+
+// Returns true when FormatJDNInNotation can write `jdn` in the notation of `cal`:
+// for every notation but ORD outside years 1..9999 and NLW.
+constexpr bool CanWriteInNotation(int32_t jdn, CalendarCode cal) {
+    switch (cal) {
+        case CalendarCode::ORD:
+            return HasOrdinalForm(jdn);
+        case CalendarCode::CE:
+        case CalendarCode::JC:
+        case CalendarCode::JDN:
+        case CalendarCode::AN:
+        case CalendarCode::ISO:
+        case CalendarCode::LPW:
+        case CalendarCode::LPM:
+            return true;
+        case CalendarCode::NLW:
+            return false;
+    }
+    return false;
+}
+
+// Adds `jdn` in the notation of `cal` as FormatJDNInNotation writes it; returns
+// false, adding nothing, where FormatJDNInNotation returns false.
+bool AppendJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
+                         TextAppender& out);
 
 // Reads a field's text in the notation of `cal` with that notation's parser:
 // LPM ParseLPMDate, LPW ParseLPWDate, ORD ParseOrdinalDate with the hyphen

@@ -1,7 +1,6 @@
 #include "core/number_text.h"
 
-#include <charconv>
-#include <iterator>
+#include "core/text_appender.h"
 
 namespace tembrel {
 
@@ -36,19 +35,8 @@ std::string PaddedNumber(int64_t value, int minDigits) {
 }
 
 void AppendPaddedNumber(std::string& text, int64_t value, int minDigits) {
-    // The magnitude of INT64_MIN does not fit in int64_t; uint64_t holds it.
-    const uint64_t magnitude =
-        value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char digits[20];  // 2^64 has 20 decimal digits
-    const char* end = std::to_chars(std::begin(digits), std::end(digits), magnitude).ptr;
-    const int length = static_cast<int>(end - digits);
-    if (value < 0) {
-        text.push_back('-');
-    }
-    if (length < minDigits) {
-        text.append(static_cast<size_t>(minDigits - length), '0');
-    }
-    text.append(digits, static_cast<size_t>(length));
+    TextAppender out(text);
+    out.AddNumber(value, minDigits);
 }
 
 }  // namespace tembrel

@@ -61,15 +61,39 @@ int ParseDayNumber(std::string_view text, char separator, CalDate& date) {
     return status;
 }
 
-// Returns true when a text reduced to digits, "-" and the separator has three
-// parts: with "-" as separator two or three "-" (the third a year's sign), else
-// two separators and at most one "-" (the year's sign).
-bool HasDateShape(std::string_view text, char separator) {
-    const int minus = CountChar(text, '-');
-    if (separator == '-') {
-        return minus == 2 || minus == 3;
+// How many "-" and separators the date characters of a text hold.
+struct DateCharCounts {
+    int minus = 0;
+    int separators = 0;
+};
+
+// Writes what RemoveSpaces and then KeepDateChars with the separator leave of
+// the text into `kept`, NUL-terminated, in one pass: the digits, "-" and the
+// separator ("2008-03-15 CE" gives "2008-03-15"; a space separator goes with the
+// other spaces). `kept` must hold text.size() + 1 characters.
+DateCharCounts KeepDateCharsOf(std::string_view text, char separator, char* kept) {
+    DateCharCounts counts;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            *kept++ = c;  // most characters: decided at the first test
+        } else if (c != ' ' && (c == '-' || c == separator)) {
+            *kept++ = c;
+            counts.minus += c == '-' ? 1 : 0;
+            counts.separators += c == separator ? 1 : 0;
+        }
     }
-    return minus <= 1 && CountChar(text, separator) == 2;
+    *kept = '\0';
+    return counts;
+}
+
+// Returns true when the date characters have three parts: with "-" as separator
+// two or three "-" (the third a year's sign), else two separators and at most one
+// "-" (the year's sign).
+bool HasDateShape(const DateCharCounts& counts, char separator) {
+    if (separator == '-') {
+        return counts.minus == 2 || counts.minus == 3;
+    }
+    return counts.minus <= 1 && counts.separators == 2;
 }
 
 int32_t MarkerFor(CalendarCode cal) {
@@ -105,17 +129,23 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
             order = DateOrder::YMD;
         }
     }
-    std::string compact = RemoveSpaces(text);
     if (cal == CalendarCode::JDN) {
-        return ParseDayNumber(compact, separator, date);
+        return ParseDayNumber(RemoveSpaces(text), separator, date);
     }
-    KeepDateChars(compact, std::string_view(&separator, 1));
-    if (!HasDateShape(compact, separator)) {
+    // The date characters of a date typed by hand fit on the stack; a longer text
+    // gets a buffer of its length.
+    char shortText[64];
+    std::string longText;
+    char* kept = shortText;
+    if (text.size() >= sizeof shortText) {
+        longText.resize(text.size() + 1);
+        kept = longText.data();
+    }
+    if (!HasDateShape(KeepDateCharsOf(text, separator, kept), separator)) {
         return kParseInvalid;
     }
     CalDate parsed{};
-    const int32_t result =
-        str_to_date(compact.c_str(), static_cast<int32_t>(order), &parsed, MarkerFor(cal));
+    const int32_t result = str_to_date(kept, static_cast<int32_t>(order), &parsed, MarkerFor(cal));
     if (result == kStrToDateOutOfRange) {
         return kParseOutOfRange;
     }

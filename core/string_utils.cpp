@@ -1,6 +1,7 @@
 #include "core/string_utils.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace tembrel {
 
@@ -25,14 +26,10 @@ bool InSet(char c, std::string_view set) {
 
 std::string RemoveChars(std::string_view text, std::string_view set, int start) {
     const size_t first = start < 1 ? 0 : std::min(static_cast<size_t>(start - 1), text.size());
-    std::string result;
-    result.reserve(text.size());
-    result.append(text.substr(0, first));
-    for (size_t i = first; i < text.size(); ++i) {
-        if (!InSet(text[i], set)) {
-            result.push_back(text[i]);
-        }
-    }
+    std::string result(text);
+    const auto kept = std::remove_if(result.begin() + static_cast<std::ptrdiff_t>(first),
+                                     result.end(), [set](char c) { return InSet(c, set); });
+    result.erase(kept, result.end());
     return result;
 }
 
@@ -105,12 +102,25 @@ std::string FileExtensionOf(std::string_view path, bool lowerCase) {
 }
 
 std::string_view TrimSpaces(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
+    // Plain loops: a date text rarely has a space at either end, and the loops
+    // find that out at once.
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
     }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+void TrimSpacesInPlace(std::string& text) {
     const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    if (last == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text.erase(last + 1);
+    text.erase(0, text.find_first_not_of(' '));
 }
 
 std::string LowerCase(std::string_view text) {

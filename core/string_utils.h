@@ -45,6 +45,9 @@ std::string FileExtensionOf(std::string_view path, bool lowerCase);
 // Returns the text without spaces at either end (line ends and tabs stay).
 std::string_view TrimSpaces(std::string_view text);
 
+// Removes the spaces at either end of the text, as TrimSpaces, in place.
+void TrimSpacesInPlace(std::string& text);
+
 // Returns the text in lower case: ASCII letters and the upper-case umlauts of the
 // German texts (Ä, Ö, Ü); every other character is kept as it is.
 std::string LowerCase(std::string_view text);

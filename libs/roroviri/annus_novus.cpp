@@ -51,7 +51,7 @@ int32_t AnnusNovusMonthDays(int64_t year, int32_t month) {
     return month == kMonths && math::IsGregorianLeapYear(year) ? kLongMonthDays : kShortMonthDays;
 }
 
-std::optional<int64_t> AnnusNovusDayNumber(int32_t year, int32_t month, int32_t day) {
+int64_t AnnusNovusDayNumber(int32_t year, int32_t month, int32_t day) {
     int64_t fullYear = year;
     auto yearMonth = static_cast<uint32_t>(month);
     if (month < 1 || month > kMonths) {
@@ -61,7 +61,7 @@ std::optional<int64_t> AnnusNovusDayNumber(int32_t year, int32_t month, int32_t 
         yearMonth = static_cast<uint32_t>(math::FloorMod(monthsFromFirst, kMonths)) + 1;
     }
     if (!math::IsYearInArithmeticRange(fullYear)) {
-        return std::nullopt;  // too far for any 32-bit day number
+        return kNoDayNumber;  // too far for any 32-bit day number
     }
     // |GregorianMonthStart| < 2^33 and |day| < 2^31: the sum fits.
     return math::GregorianMonthStart(fullYear, 1) + DaysBeforeMonth(yearMonth) + (int64_t{day} - 1);
@@ -75,9 +75,8 @@ int32_t annus_novus_date_to_jdn(CalDate* date) {
     if (date == nullptr) {
         return kRoroviriNoJdn;
     }
-    const std::optional<int64_t> jdn =
-        roroviri::AnnusNovusDayNumber(date->year, date->month, date->day);
-    date->jdn = jdn && roroviri::math::FitsJdn(*jdn) ? static_cast<int32_t>(*jdn) : kRoroviriNoJdn;
+    const int64_t jdn = roroviri::AnnusNovusDayNumber(date->year, date->month, date->day);
+    date->jdn = roroviri::math::FitsJdn(jdn) ? static_cast<int32_t>(jdn) : kRoroviriNoJdn;
     return date->jdn;
 }
 

@@ -13,9 +13,8 @@ std::optional<int64_t> JdnOf(const CalDate* date) {
     if (date == nullptr) {
         return std::nullopt;
     }
-    const std::optional<int64_t> jdn =
-        roroviri::DayNumberOf(date->marker, date->year, date->month, date->day);
-    if (!jdn || !roroviri::math::FitsJdn(*jdn)) {
+    const int64_t jdn = roroviri::DayNumberOf(date->marker, date->year, date->month, date->day);
+    if (!roroviri::math::FitsJdn(jdn)) {
         return std::nullopt;
     }
     return jdn;

@@ -123,8 +123,8 @@ int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t mark
     if (day > roroviri::DaysInMonth(marker, year, month)) {
         return kStrToDateInvalid;
     }
-    const std::optional<int64_t> jdn = roroviri::DayNumberOf(marker, year, month, day);
-    if (!jdn || !roroviri::math::FitsJdn(*jdn)) {
+    const int64_t jdn = roroviri::DayNumberOf(marker, year, month, day);
+    if (!roroviri::math::FitsJdn(jdn)) {
         return kStrToDateOutOfRange;
     }
     date->year = year;

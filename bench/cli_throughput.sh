@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Times tembrel-cli in batch mode against dateutils' dconv on the same job: one
+# million random Common Era dates (years 1601..4095, the years dconv reads),
+# each converted into an ISO week date. The two programs run alternately, several
+# rounds in one run, so that other work on the machine slows both alike; the
+# script prints every round, the best time of each program and the ratio of the
+# best times (how many times dconv's throughput tembrel-cli's is), and the
+# ratio of the median times.
+#
+# Usage: bench/cli_throughput.sh [tembrel-cli binary] [rounds]
+#   The binary defaults to build/default/bin/tembrel-cli, the rounds to 9.
+#   LINES_COUNT=n changes the number of dates; SEED=n the random sequence.
+#
+# Needs dateutils (Debian package "dateutils"). Run as root, the script installs
+# it with apt-get; otherwise it says how.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cli=${1:-"$root/build/default/bin/tembrel-cli"}
+rounds=${2:-9}
+count=${LINES_COUNT:-1000000}
+seed=${SEED:-20080115}
+
+if ! command -v dateutils.dconv >/dev/null 2>&1; then
+    if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
+        echo "Installing dateutils ..." >&2
+        apt-get update -qq && apt-get install -y -qq dateutils >/dev/null
+    else
+        echo "dateutils.dconv is missing. Install it with:" >&2
+        echo "  sudo apt-get install dateutils" >&2
+        exit 2
+    fi
+fi
+if [ ! -x "$cli" ]; then
+    echo "$cli is missing; build it first:" >&2
+    echo "  cmake --preset default && cmake --build --preset default --target tembrel-cli" >&2
+    exit 2
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT INT TERM
+
+# The dates come from a 32-bit linear congruential generator written out in awk,
+# so that every awk (mawk, gawk, busybox) makes the same file for a seed: the
+# products stay below 2^53, where awk's doubles are exact. A day is drawn from
+# the days of the years 1601..4095 (uniform over days) and turned into year,
+# month and day with the civil-from-days arithmetic of the Gregorian calendar.
+awk -v n="$count" -v seed="$seed" '
+function next_random() {
+    state = (1664525 * state + 1013904223) % 4294967296
+    return state
+}
+BEGIN {
+    state = seed % 4294967296
+    first = 584694     # days from 1 March 0 to 1 January 1601
+    last = 1495973     # days from 1 March 0 to 31 December 4095
+    span = last - first + 1
+    for (i = 0; i < n; i++) {
+        z = first + int(next_random() / 4294967296 * span)
+        era = int(z / 146097)
+        doe = z - era * 146097
+        yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
+        doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
+        mp = int((5 * doy + 2) / 153)
+        d = doy - int((153 * mp + 2) / 5) + 1
+        m = mp < 10 ? mp + 3 : mp - 9
+        y = yoe + era * 400 + (m <= 2 ? 1 : 0)
+        printf "%04d-%02d-%02d\n", y, m, d
+    }
+}' >"$work/dates"
+
+# Both programs must agree on every ISO week date before their times mean anything.
+dateutils.dconv -i '%F' -f '%G-W%V-%u' <"$work/dates" >"$work/dconv.out"
+"$cli" --batch --second-cal ISO <"$work/dates" >"$work/cli.out"
+sed 's/^.* = \([^ ]*\) ISO, .*$/\1/' "$work/cli.out" >"$work/cli.iso"
+if ! cmp -s "$work/dconv.out" "$work/cli.iso"; then
+    echo "tembrel-cli and dconv disagree:" >&2
+    diff "$work/dconv.out" "$work/cli.iso" | head -5 >&2
+    exit 1
+fi
+
+# Prints the wall-clock seconds of one run of the command, output to /dev/null.
+# Bash's own clock: starting a `date` process would add its time to the run.
+seconds() {
+    local start=$EPOCHREALTIME
+    "$@" <"$work/dates" >/dev/null
+    local end=$EPOCHREALTIME
+    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f\n", e - s }'
+}
+
+echo "$count dates, seed $seed, $rounds rounds; seconds per run:"
+printf '%-6s %10s %12s\n' round dconv tembrel-cli
+dconv_times=()
+cli_times=()
+for ((round = 1; round <= rounds; round++)); do
+    t_dconv=$(seconds dateutils.dconv -i '%F' -f '%G-W%V-%u')
+    t_cli=$(seconds "$cli" --batch --second-cal ISO)
+    printf '%-6s %10s %12s\n' "$round" "$t_dconv" "$t_cli"
+    dconv_times+=("$t_dconv")
+    cli_times+=("$t_cli")
+done
+
+# Prints the smallest and the median of the numbers given.
+best_and_median() {
+    printf '%s\n' "$@" | sort -g | awk '{ t[NR] = $1 } END { print t[1], t[int((NR + 1) / 2)] }'
+}
+read -r best_dconv median_dconv < <(best_and_median "${dconv_times[@]}")
+read -r best_cli median_cli < <(best_and_median "${cli_times[@]}")
+awk -v bd="$best_dconv" -v bc="$best_cli" -v md="$median_dconv" -v mc="$median_cli" -v n="$count" 'BEGIN {
+    printf "best: dconv %.4f s (%.2f M dates/s), tembrel-cli %.4f s (%.2f M dates/s)\n",
+        bd, n / bd / 1e6, bc, n / bc / 1e6
+    printf "ratio of the best times: tembrel-cli throughput = %.2f x dconv (goal: at least 3)\n", bd / bc
+    printf "ratio of the median times: %.2f x\n", md / mc
+}'

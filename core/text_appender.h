@@ -1,0 +1,112 @@
+// A small write buffer in front of a std::string, for the formatters. A date is
+// written as a dozen pieces of one to four characters; appending each piece to a
+// std::string costs a call and a capacity check, so the pieces are gathered here
+// and handed to the string together. The string receives them when the buffer is
+// full, on Flush, and when the appender is destroyed: read the string only after
+// that.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace tembrel {
+
+class TextAppender {
+  public:
+    explicit TextAppender(std::string& text) : text_(text) {}
+    TextAppender(const TextAppender&) = delete;
+    TextAppender& operator=(const TextAppender&) = delete;
+    ~TextAppender() { Flush(); }
+
+    void Add(char c) {
+        if (size_ == kCapacity) {
+            Flush();
+        }
+        buffer_[size_++] = c;
+    }
+
+    void Add(std::string_view piece) {
+        if (piece.empty()) {
+            return;  // an empty view may have no data for memcpy
+        }
+        if (piece.size() > kCapacity - size_) {
+            AddAfterFlush(piece);
+            return;
+        }
+        std::memcpy(buffer_ + size_, piece.data(), piece.size());
+        size_ += piece.size();
+    }
+
+    // Adds a string literal: its length is known where it is written, so that the
+    // copy becomes a few stores.
+    template <size_t N>
+    void Add(const char (&literal)[N]) {
+        Add(std::string_view(literal, N - 1));
+    }
+
+    // Adds a whole number with at least `minDigits` digits, zeros in front, and a
+    // "-" before the digits when it is negative: (5, 2) adds "05", (-45, 4)
+    // "-0045". Any 64-bit value and any digit count.
+    void AddNumber(int64_t value, int minDigits) {
+        if (value >= 0 && value < 10000 && minDigits <= 4 && size_ + 4 <= kCapacity) {
+            // Inline for the numbers of almost every date written: years 0 to
+            // 9999, months, weeks, days and weekdays.
+            const auto small = static_cast<uint32_t>(value);
+            const size_t digits = small < 10 ? 1 : small < 100 ? 2 : small < 1000 ? 3 : 4;
+            const size_t width = minDigits > 0 && digits < static_cast<size_t>(minDigits)
+                                     ? static_cast<size_t>(minDigits)
+                                     : digits;
+            WriteDigits(buffer_ + size_ + width, small, width);
+            size_ += width;
+            return;
+        }
+        AddAnyNumber(value, minDigits);
+    }
+
+    // Hands the gathered pieces to the string.
+    void Flush();
+
+  private:
+    // A few report lines: a writer of many lines (the batch mode) hands them to
+    // its string a few at a time.
+    static constexpr size_t kCapacity = 256;
+
+    // The decimal pairs 00 to 99, for writing two digits per division.
+    static constexpr char kDigitPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+
+    // Writes the last `count` decimal digits of `magnitude` so that they end just
+    // before `end`, zeros in front when the number has fewer digits. Two digits
+    // per division: each division waits for the one before, so halving their
+    // number halves the wait.
+    template <typename Unsigned>
+    static void WriteDigits(char* end, Unsigned magnitude, size_t count) {
+        for (; count >= 2; count -= 2) {
+            const auto pair = static_cast<size_t>(magnitude % 100);
+            magnitude /= 100;
+            end -= 2;
+            end[0] = kDigitPairs[2 * pair];
+            end[1] = kDigitPairs[2 * pair + 1];
+        }
+        if (count == 1) {
+            end[-1] = static_cast<char>('0' + magnitude % 10);
+        }
+    }
+
+    // Add when the buffer has no room: flushes it first, and hands a piece wider
+    // than the buffer to the string directly. Out of line, like AddAnyNumber (the
+    // general AddNumber), so that the common case stays small enough to inline.
+    void AddAfterFlush(std::string_view piece);
+    void AddAnyNumber(int64_t value, int minDigits);
+
+    std::string& text_;
+    char buffer_[kCapacity];
+    size_t size_ = 0;
+};
+
+}  // namespace tembrel
