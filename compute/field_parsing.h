@@ -19,14 +19,14 @@ struct ParsedDate {
 
 // Parses `text` by the parser of `cal`: LPM ParseLPMDate, LPW ParseLPWDate, ORD
 // ParseOrdinalDate with the hyphen option, ISO ParseISOWeekDate, JDN
-// ParseSignedJDN, every other calendar ParseDateText with the date separator and
-// the date order. `record` receives the calendar date where one exists: a Common
-// Era, Julian or ordinal date as parsed, and the year, month and day of a leap
-// week month date, which month arithmetic works on. Inline: the result then stays
-// in registers, where a call returned it through memory, which stalls the
-// processor on every date read.
+// ParseSignedJDN with the thousands separator, every other calendar ParseDateText with the date
+// separator and the date order. `record` receives the calendar date where one exists: a Common Era,
+// Julian or ordinal date as parsed, and the year, month and day of a leap week month date, which
+// month arithmetic works on. Inline: the result then stays in registers, where a call returned it
+// through memory, which stalls the processor on every date read.
 inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOrder order,
-                                 std::string_view dateSep, int16_t hyphen, CalDate& record) {
+                                 std::string_view dateSep, std::string_view thousSep,
+                                 int16_t hyphen, CalDate& record) {
     ParsedDate parsed;
     switch (cal) {
         case CalendarCode::LPM: {
@@ -57,7 +57,7 @@ inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOr
             break;
         }
         case CalendarCode::JDN:
-            parsed.status = ParseSignedJDN(text, parsed.jdn);
+            parsed.status = ParseSignedJDN(text, parsed.jdn, thousSep);
             break;
         default:
             parsed.status = ParseDateText(text, dateSep, cal, order, record);

@@ -14,7 +14,7 @@ bool Computation::ValidateDate(DateField field, std::string& text) {
     CalDate& record = isFirst ? form_.state.udtFirstDate : form_.state.udtSecondDate;
     const ParsedDate parsed =
         ParseDateField(text, cal, UsersDateFormat(form_), form_.separators.strDateSep,
-                       form_.options.intHyphen, record);
+                       form_.separators.strThousSep, form_.options.intHyphen, record);
     if (parsed.status <= 0) {
         if (parsed.status < 0) {
             ShowComputeMessage(isFirst ? kMsgFirstDateOutOfRange : kMsgSecondDateOutOfRange);

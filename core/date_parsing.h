@@ -48,9 +48,11 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
 int32_t ParseJDNText(std::string_view text, int& status);
 
 // Reads a signed whole number that may hold commas anywhere ("+1,000", "-12,34");
-// spaces at either end are allowed, nothing else. A magnitude above 2099999999
-// is out of range. `value` is written only when the status is kParseValid.
-int ParseSignedJDN(std::string_view text, int32_t& value);
+// spaces at either end are allowed, nothing else. With "." as the thousands
+// separator, dots count as commas, so that a day number written with the user's
+// separator (2.454.000) reads back. A magnitude above 2099999999 is out of range.
+// `value` is written only when the status is kParseValid.
+int ParseSignedJDN(std::string_view text, int32_t& value, std::string_view thousSep = ",");
 
 // Checks an ordinal date text as typed: kCompactForm for yyyyddd, kHyphenatedForm
 // for yyyy-ddd, kNeitherForm otherwise. Year and day must be digits, the day

@@ -61,7 +61,13 @@ int32_t ParseJDNText(std::string_view text, int& status) {
     return static_cast<int32_t>(value);
 }
 
-int ParseSignedJDN(std::string_view text, int32_t& value) {
+int ParseSignedJDN(std::string_view text, int32_t& value, std::string_view thousSep) {
+    std::string withCommas;
+    if (thousSep == ".") {
+        withCommas.assign(text);
+        std::replace(withCommas.begin(), withCommas.end(), '.', ',');
+        text = withCommas;
+    }
     const std::string_view trimmed = TrimSpaces(text);
     if (!IsNumberText(trimmed, true, true) ||
         std::none_of(trimmed.begin(), trimmed.end(), IsDigit)) {

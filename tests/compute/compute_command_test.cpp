@@ -179,6 +179,10 @@ TEST_F(ComputeCommand, ValidationWritesNormalForms) {
     form.firstDateCalendar = CalendarCode::JDN;
     form.secondDateCalendar = CalendarCode::JDN;
     EXPECT_EQ(Compute("2,454,000"), "2454000 JDN, Thursday");
+    form.separators.strThousSep = ".";
+    EXPECT_EQ(Compute("2454000"), "2.454.000 JDN, Thursday");
+    computation.cmdCompute_Click();
+    EXPECT_EQ(LastLine(), "2.454.000 JDN, Thursday") << "the normal form reads back";
 }
 
 TEST_F(ComputeCommand, DaysBetweenEdgeCases) {

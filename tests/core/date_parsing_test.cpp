@@ -201,6 +201,10 @@ TEST(ParseSignedJDN, ReadsNumbersWithCommas) {
     EXPECT_EQ(value, -2099999999);
     EXPECT_EQ(ParseSignedJDN("  -5 ", value), kParseValid);
     EXPECT_EQ(value, -5) << "the sign after leading spaces counts";
+    EXPECT_EQ(ParseSignedJDN("-2.454.000", value, "."), kParseValid)
+        << "a day number written with the dot separator reads back";
+    EXPECT_EQ(value, -2454000);
+    EXPECT_EQ(ParseSignedJDN("2.454.000", value), kParseInvalid) << "dots only with that separator";
 }
 
 TEST(ParseSignedJDN, SeparatesInvalidFromOutOfRange) {
