@@ -96,6 +96,7 @@ class MainWindowTest : public QObject {
     void calendarOptionConvertsTheFieldInPlace();
     void dateOrderOptionEmptiesFieldsAndRelabelsSeparators();
     void monthsOptionHidesTheCountingCheckBoxes();
+    void optionsSelectedByTheProgramShowOnePerGroup();
     void hyphenCheckBoxRewritesTheFields();
     void spinnerArrowsStepTheDate();
     void spinnerOnAnInvalidDateShowsTheErrorMessage();
@@ -262,6 +263,29 @@ void MainWindowTest::monthsOptionHidesTheCountingCheckBoxes() {
     click(C::optDays);
     QVERIFY(control(C::chkIncludeFirstDate)->isVisible());
     QVERIFY(control(C::chkIncludeWeekends)->isVisible());
+}
+
+void MainWindowTest::optionsSelectedByTheProgramShowOnePerGroup() {
+    // State: the defaults. Action: the program selects other options (as the
+    // settings and Reset do). Expected: each group shows only the new option.
+    tembrel::MainForm& model = window_->model();
+    model.Click(C::optThousSepNone);
+    model.Click(C::optSeparatorIsSlash);
+    model.Click(C::optSecondDateIsLPM);
+    window_->Render();
+    const auto checked = [this](C id) {
+        return qobject_cast<QRadioButton*>(control(id))->isChecked();
+    };
+    QVERIFY(checked(C::optThousSepNone));
+    QVERIFY(!checked(C::optThousSepIsComma));
+    QVERIFY(!checked(C::optThousSepIsDot));
+    QVERIFY(checked(C::optSeparatorIsSlash));
+    QVERIFY(!checked(C::optSeparatorIsDash));
+    QVERIFY(checked(C::optSecondDateIsLPM));
+    QVERIFY(!checked(C::optSecondDateIsCE));
+    // A click on the option that is already selected leaves it selected.
+    QTest::mouseClick(control(C::optThousSepNone), Qt::LeftButton, {}, QPoint(6, 6));
+    QVERIFY(checked(C::optThousSepNone));
 }
 
 void MainWindowTest::hyphenCheckBoxRewritesTheFields() {
@@ -440,7 +464,8 @@ void MainWindowTest::controlsStandWhereTheLayoutTablePutsThem() {
         QVERIFY2(widget != nullptr, entry.name.data());
         QCOMPARE(widget->objectName(), QString::fromLatin1(entry.name.data(), entry.name.size()));
         QCOMPARE(widget->geometry(), tembrel::qt::PixelRect(window_->model().PlaceOf(entry.id)));
-        QWidget* container = entry.container == C::frmMain ? window_.get() : control(entry.container);
+        QWidget* container =
+            entry.container == C::frmMain ? window_.get() : control(entry.container);
         QCOMPARE(widget->parentWidget(), container);
     }
     // The English place of the save check box and the copy button's width.

@@ -9,14 +9,14 @@
 //                      a date, count days, add working days, switch a calendar,
 //                      step with a spinner, copy part of the output
 #include <QApplication>
-#include <QDir>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTextCursor>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <cstdio>
 
