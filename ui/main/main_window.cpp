@@ -75,6 +75,14 @@ frmMain::frmMain(ProgramTexts& texts, ProgramVersion version, QWidget* parent)
         control(field)->installEventFilter(this);
     }
     static_cast<QLineEdit*>(control(C::txbDateDiff))->setMaxLength(kDateDiffMaxLength);
+    // The model keeps exactly one option of each group selected and the window
+    // shows each option as the model has it; Qt's own exclusivity, which goes by
+    // parent widget, is not relied on.
+    for (const MainControlEntry& entry : MainWindowLayout()) {
+        if (entry.kind == ControlKind::Option) {
+            static_cast<QRadioButton*>(control(entry.id))->setAutoExclusive(false);
+        }
+    }
 
     dialogs_.beforeModal = [this] { Render(); };
     dialogs_.clearOneFieldCaptions = &model_.window.clearOneField;
@@ -238,8 +246,9 @@ void frmMain::Render() {
             case ControlKind::Option: {
                 qt::SetControlCaption(widget, entry.kind, model_.Caption(id));
                 auto* option = static_cast<QRadioButton*>(widget);
-                if (model_.IsSelected(id) && !option->isChecked()) {
-                    option->setChecked(true);
+                const bool selected = model_.IsSelected(id);
+                if (option->isChecked() != selected) {
+                    option->setChecked(selected);
                 }
                 break;
             }
