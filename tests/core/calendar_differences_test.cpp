@@ -8,18 +8,12 @@
 #include "core/calendar_binding.h"
 #include "core/iso_week.h"
 
+#include "tests/support/dates.h"
+
 namespace tembrel {
 namespace {
 
-CalDate Date(int32_t year, int32_t month, int32_t day, char marker = kMarkerGregorian) {
-    CalDate date{};
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.marker = marker;
-    CalDateToJDN(date);
-    return date;
-}
+using test_support::MakeDate;
 
 ISOWeekDate Week(int32_t year, int32_t week, int32_t weekday) {
     ISOWeekDate date;
@@ -60,63 +54,64 @@ void ExpectBreakdown(const YMD& actual, int32_t years, int middle, int days) {
 
 TEST(DaysInMonthOf, HonoursTheCalendarOfTheRecord) {
     int32_t flag = 0;
-    EXPECT_EQ(DaysInMonthOf(Date(2008, 2, 10), flag), 29);
-    EXPECT_EQ(DaysInMonthOf(Date(1900, 2, 10), flag), 28);
-    EXPECT_EQ(DaysInMonthOf(Date(1900, 2, 10, kMarkerJulian), flag), 29);
-    EXPECT_EQ(DaysInMonthOf(Date(2007, 12, 31), flag), 31) << "December runs into the next year";
-    EXPECT_EQ(DaysInMonthOf(Date(2008, 10, 1, kMarkerAnnusNovus), flag), 37);
-    EXPECT_EQ(DaysInMonthOf(Date(2007, 10, 1, kMarkerAnnusNovus), flag), 36);
-    EXPECT_EQ(DaysInMonthOf(Date(2007, 1, 1, kMarkerAnnusNovus), flag), 37);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 2, 10), flag), 29);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10), flag), 28);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10, kMarkerJulian), flag), 29);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 12, 31), flag), 31)
+        << "December runs into the next year";
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 10, 1, kMarkerAnnusNovus), flag), 37);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 10, 1, kMarkerAnnusNovus), flag), 36);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 1, 1, kMarkerAnnusNovus), flag), 37);
     EXPECT_EQ(flag, kDiffValid);
 }
 
 TEST(DaysInYearOf, HonoursTheCalendarOfTheRecord) {
     int32_t flag = 0;
-    EXPECT_EQ(DaysInYearOf(Date(2008, 5, 5), flag), 366);
-    EXPECT_EQ(DaysInYearOf(Date(1900, 5, 5), flag), 365);
-    EXPECT_EQ(DaysInYearOf(Date(1900, 5, 5, kMarkerJulian), flag), 366);
+    EXPECT_EQ(DaysInYearOf(MakeDate(2008, 5, 5), flag), 366);
+    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5), flag), 365);
+    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5, kMarkerJulian), flag), 366);
     EXPECT_EQ(flag, kDiffValid);
 }
 
 TEST(DaysElapsed, RaisesTheFlagInsteadOfWrapping) {
     int32_t flag = 0;
-    EXPECT_EQ(DaysElapsed(Date(2008, 3, 1), Date(2008, 2, 1), flag), 29);
+    EXPECT_EQ(DaysElapsed(MakeDate(2008, 3, 1), MakeDate(2008, 2, 1), flag), 29);
     EXPECT_EQ(flag, kDiffValid);
-    EXPECT_EQ(DaysElapsed(Date(2100, 1, 1), Date(2000, 1, 1), flag), 0);
+    EXPECT_EQ(DaysElapsed(MakeDate(2100, 1, 1), MakeDate(2000, 1, 1), flag), 0);
     EXPECT_NE(flag, kDiffValid);
     flag = 0;
-    EXPECT_EQ(DaysElapsed(Date(2008, 1, 1, 'N'), Date(2008, 1, 1), flag), 0);
+    EXPECT_EQ(DaysElapsed(MakeDate(2008, 1, 1, 'N'), MakeDate(2008, 1, 1), flag), 0);
     EXPECT_NE(flag, kDiffValid);
     flag = 0;
-    EXPECT_EQ(DaysInYearOf(Date(std::numeric_limits<int32_t>::max(), 1, 1), flag), 0);
+    EXPECT_EQ(DaysInYearOf(MakeDate(std::numeric_limits<int32_t>::max(), 1, 1), flag), 0);
     EXPECT_NE(flag, kDiffValid);
 }
 
 // --- DiffYMD
 
 TEST(DiffYMD, BorrowsTheMonthBeforeTheSecondDate) {
-    ExpectBreakdown(DiffOf(Date(2007, 1, 15), Date(2007, 3, 10)), 0, 1, 23);
-    ExpectBreakdown(DiffOf(Date(2007, 3, 15), Date(2008, 3, 15)), 1, 0, 0);
-    ExpectBreakdown(DiffOf(Date(2007, 3, 15), Date(2008, 3, 14)), 0, 11, 28);
-    ExpectBreakdown(DiffOf(Date(2008, 1, 1), Date(2009, 3, 15)), 1, 2, 14);
-    ExpectBreakdown(DiffOf(Date(2007, 12, 20), Date(2008, 1, 5)), 0, 0, 16);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 1, 15), MakeDate(2007, 3, 10)), 0, 1, 23);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 3, 15), MakeDate(2008, 3, 15)), 1, 0, 0);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 3, 15), MakeDate(2008, 3, 14)), 0, 11, 28);
+    ExpectBreakdown(DiffOf(MakeDate(2008, 1, 1), MakeDate(2009, 3, 15)), 1, 2, 14);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 12, 20), MakeDate(2008, 1, 5)), 0, 0, 16);
 }
 
 TEST(DiffYMD, BorrowsAgainWhenOneMonthIsNotEnough) {
     // 1 March - 31 January + 28 February days is still -2: January is borrowed too.
-    ExpectBreakdown(DiffOf(Date(2007, 1, 31), Date(2007, 3, 1)), 0, 0, 29);
-    ExpectBreakdown(DiffOf(Date(2008, 1, 31), Date(2008, 3, 1)), 0, 0, 30);
-    ExpectBreakdown(DiffOf(Date(2006, 1, 31), Date(2007, 3, 1)), 1, 0, 29);
-    ExpectBreakdown(DiffOf(Date(2007, 1, 30), Date(2007, 3, 1, kMarkerJulian)), 0, 0, 30);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 1, 31), MakeDate(2007, 3, 1)), 0, 0, 29);
+    ExpectBreakdown(DiffOf(MakeDate(2008, 1, 31), MakeDate(2008, 3, 1)), 0, 0, 30);
+    ExpectBreakdown(DiffOf(MakeDate(2006, 1, 31), MakeDate(2007, 3, 1)), 1, 0, 29);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 1, 30), MakeDate(2007, 3, 1, kMarkerJulian)), 0, 0, 30);
 }
 
 TEST(DiffYMD, CountsTenMonthsInRevarOvereYears) {
     const char a = kMarkerAnnusNovus;
-    ExpectBreakdown(DiffOf(Date(2007, 9, 10, a), Date(2008, 2, 5, a)), 0, 2, 32);
+    ExpectBreakdown(DiffOf(MakeDate(2007, 9, 10, a), MakeDate(2008, 2, 5, a)), 0, 2, 32);
 }
 
 TEST(DiffYMD, FlagsASecondDateBeforeTheFirst) {
-    const YMD result = DiffOf(Date(2008, 3, 15), Date(2008, 1, 10));
+    const YMD result = DiffOf(MakeDate(2008, 3, 15), MakeDate(2008, 1, 10));
     EXPECT_EQ(result.flag, kDiffNegative);
     EXPECT_EQ(result.years, 0);
     EXPECT_EQ(result.months, 0);

@@ -9,17 +9,12 @@
 #include "core/date_parsing.h"
 #include "core/today.h"
 
+#include "tests/support/dates.h"
+
 namespace tembrel {
 namespace {
 
-CalDate Date(int32_t year, int32_t month, int32_t day, char marker = kMarkerGregorian) {
-    CalDate date{};
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.marker = marker;
-    return date;
-}
+using test_support::MakeDate;
 
 LeapWeekDate Leap(int32_t year, int16_t monthOrWeek, int16_t dayOrWeekday) {
     LeapWeekDate date;
@@ -52,32 +47,32 @@ TEST(FormatWholeNumber, WritesEvery32BitValue) {
 // --- FormatDateText
 
 TEST(FormatDateText, WritesEachOrderWithTwoDigitDayAndMonth) {
-    const CalDate date = Date(2008, 3, 5);
+    const CalDate date = MakeDate(2008, 3, 5);
     EXPECT_EQ(FormatDateText(date, DateOrder::DMY, ".", ","), "05.03.2008");
     EXPECT_EQ(FormatDateText(date, DateOrder::MDY, "/", ","), "03/05/2008");
     EXPECT_EQ(FormatDateText(date, DateOrder::YMD, "-", ","), "2008-03-05");
-    EXPECT_EQ(FormatDateText(Date(5, 12, 31), DateOrder::YMD, "-", ","), "5-12-31");
+    EXPECT_EQ(FormatDateText(MakeDate(5, 12, 31), DateOrder::YMD, "-", ","), "5-12-31");
 }
 
 TEST(FormatDateText, PutsANegativeYearAfterASeparatorInParentheses) {
-    const CalDate date = Date(-45, 3, 15);
+    const CalDate date = MakeDate(-45, 3, 15);
     EXPECT_EQ(FormatDateText(date, DateOrder::DMY, "/", ","), "15/03/(-45)");
     EXPECT_EQ(FormatDateText(date, DateOrder::MDY, "-", ","), "03-15-(-45)");
     EXPECT_EQ(FormatDateText(date, DateOrder::YMD, "/", ","), "-45/03/15");
 }
 
 TEST(FormatDateText, GroupsYearsOfFiveDigits) {
-    EXPECT_EQ(FormatDateText(Date(12345, 1, 1), DateOrder::YMD, "-", "."), "12.345-01-01");
-    EXPECT_EQ(FormatDateText(Date(12345, 1, 1), DateOrder::YMD, "-", ""), "12345-01-01");
-    EXPECT_EQ(FormatDateText(Date(-12345, 1, 1), DateOrder::DMY, "-", ","), "01-01-(-12,345)");
-    EXPECT_EQ(FormatDateText(Date(9999, 1, 1), DateOrder::YMD, "-", ","), "9999-01-01");
-    EXPECT_EQ(FormatDateText(Date(-9999, 1, 1), DateOrder::YMD, "-", ","), "-9999-01-01");
-    EXPECT_EQ(FormatDateText(Date(10000, 1, 1), DateOrder::YMD, "/", ","), "10,000/01/01");
+    EXPECT_EQ(FormatDateText(MakeDate(12345, 1, 1), DateOrder::YMD, "-", "."), "12.345-01-01");
+    EXPECT_EQ(FormatDateText(MakeDate(12345, 1, 1), DateOrder::YMD, "-", ""), "12345-01-01");
+    EXPECT_EQ(FormatDateText(MakeDate(-12345, 1, 1), DateOrder::DMY, "-", ","), "01-01-(-12,345)");
+    EXPECT_EQ(FormatDateText(MakeDate(9999, 1, 1), DateOrder::YMD, "-", ","), "9999-01-01");
+    EXPECT_EQ(FormatDateText(MakeDate(-9999, 1, 1), DateOrder::YMD, "-", ","), "-9999-01-01");
+    EXPECT_EQ(FormatDateText(MakeDate(10000, 1, 1), DateOrder::YMD, "/", ","), "10,000/01/01");
 }
 
 TEST(FormatDateText, LeavesTheYearUngroupedWhenTheSeparatorsAreTheSame) {
     // "12.345.01.01" would have four parts; no parser could read it back.
-    const CalDate date = Date(12345, 1, 1);
+    const CalDate date = MakeDate(12345, 1, 1);
     EXPECT_EQ(FormatDateText(date, DateOrder::YMD, ".", "."), "12345.01.01");
     EXPECT_EQ(FormatDateText(date, DateOrder::DMY, ".", "."), "01.01.12345");
     CalDate back{};
@@ -87,22 +82,23 @@ TEST(FormatDateText, LeavesTheYearUngroupedWhenTheSeparatorsAreTheSame) {
 }
 
 TEST(FormatDateText, WritesRevarOvereYearFirstWithHyphensAndNoGrouping) {
-    EXPECT_EQ(FormatDateText(Date(2008, 10, 37, kMarkerAnnusNovus), DateOrder::MDY, "/", ","),
+    EXPECT_EQ(FormatDateText(MakeDate(2008, 10, 37, kMarkerAnnusNovus), DateOrder::MDY, "/", ","),
               "2008-10-37");
-    EXPECT_EQ(FormatDateText(Date(2008, 1, 5, kMarkerAnnusNovus), DateOrder::DMY, ".", ","),
+    EXPECT_EQ(FormatDateText(MakeDate(2008, 1, 5, kMarkerAnnusNovus), DateOrder::DMY, ".", ","),
               "05-01-2008");
-    EXPECT_EQ(FormatDateText(Date(12345, 1, 5, kMarkerAnnusNovus), DateOrder::YMD, "-", ","),
+    EXPECT_EQ(FormatDateText(MakeDate(12345, 1, 5, kMarkerAnnusNovus), DateOrder::YMD, "-", ","),
               "12345-01-05");
 }
 
 // --- FormatOrdinalDate and FormatISOWeekDate
 
 TEST(FormatOrdinalDate, PadsYearAndDay) {
-    EXPECT_EQ(FormatOrdinalDate(Date(2008, 1, 5), 5, 0), "2008005");
-    EXPECT_EQ(FormatOrdinalDate(Date(9, 1, 5), 5, 1), "0009-005");
-    EXPECT_EQ(FormatOrdinalDate(Date(2008, 3, 1), 61, 1), "2008-061");
-    EXPECT_EQ(FormatOrdinalDate(Date(-45, 3, 1), 60, 1), "-0045-060");
-    EXPECT_EQ(FormatOrdinalDate(Date(2008, 3, 1), 61, 2), "2008061") << "only 1 asks for hyphens";
+    EXPECT_EQ(FormatOrdinalDate(MakeDate(2008, 1, 5), 5, 0), "2008005");
+    EXPECT_EQ(FormatOrdinalDate(MakeDate(9, 1, 5), 5, 1), "0009-005");
+    EXPECT_EQ(FormatOrdinalDate(MakeDate(2008, 3, 1), 61, 1), "2008-061");
+    EXPECT_EQ(FormatOrdinalDate(MakeDate(-45, 3, 1), 60, 1), "-0045-060");
+    EXPECT_EQ(FormatOrdinalDate(MakeDate(2008, 3, 1), 61, 2), "2008061")
+        << "only 1 asks for hyphens";
 }
 
 TEST(FormatISOWeekDate, WritesBothForms) {

@@ -7,17 +7,12 @@
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
 
+#include "tests/support/dates.h"
+
 namespace tembrel {
 namespace {
 
-int32_t GregorianJDN(int32_t year, int32_t month, int32_t day) {
-    CalDate date{};
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.marker = kMarkerGregorian;
-    return EuroDateToJDN(date);
-}
+using test_support::GregorianJDN;
 
 ISOWeekDate ISOOf(int32_t jdn) {
     ISOWeekDate record;

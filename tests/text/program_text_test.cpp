@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/text/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "text/program_text_location.h"
 
 namespace tembrel {
