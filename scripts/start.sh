@@ -5,8 +5,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-if [ -x build/default/bin/tembrel ]; then
-  exec build/default/bin/tembrel "$@"
+if [ ! -x build/default/bin/tembrel ]; then
+  echo "The desktop program was not built (TEMBREL_BUILD_GUI is off);" >&2
+  echo "the command-line front end is build/default/bin/tembrel-cli --help" >&2
+  exit 1
 fi
-echo "Built everything; the desktop window is not part of this version yet."
-echo "The command-line front end is ready: build/default/bin/tembrel-cli --help"
+exec build/default/bin/tembrel "$@"

@@ -92,6 +92,10 @@ void MainForm::SetLanguageDependentText() {
     window.chkSaveOutputLeft =
         language == LanguageCode::English ? kSaveOutputLeftEnglish : kSaveOutputLeftOther;
 
+    // The month window's captions, after the main window's and before the
+    // clear-one-field dialog's (MonthWindow() creates it, hidden).
+    MonthWindow().SetLanguageDependentText();
+
     window.clearOneField = ClearOneFieldCaptionsIn(language);
 }
 

@@ -66,12 +66,23 @@ std::string VersionText(const ProgramVersion& version) {
     return std::to_string(version.major) + "." + std::to_string(version.minor) + "8";
 }
 
+namespace {
+
+// The services of a form that was given none.
+DesktopServices& NoServices() {
+    static NoDesktopServices none;
+    return none;
+}
+
+}  // namespace
+
 MainForm::MainForm(ProgramTexts& texts, UserDialogs& dialogs, Clipboard& clipboard,
-                   ProgramVersion version)
+                   ProgramVersion version, DesktopServices* services)
     : texts_(texts),
       dialogs_(dialogs),
       clipboard_(clipboard),
       version_(version),
+      services_(services != nullptr ? *services : NoServices()),
       computation_(form, dialogs, texts, clearOneField) {
     // The design captions: the fixed texts, and the language-dependent ones in
     // English until the start-up sets them in the saved language.
@@ -81,6 +92,19 @@ MainForm::MainForm(ProgramTexts& texts, UserDialogs& dialogs, Clipboard& clipboa
     SetCaption(C::optThousSepIsDot, FormatWholeNumber(kThousandsSample, "."));
     SetSeparatorCaptions();
     SetLanguageDependentText();
+}
+
+MainForm::~MainForm() = default;
+
+MonthWindowModel& MainForm::MonthWindow() {
+    if (!monthWindow_) {
+        monthWindow_ = std::make_unique<MonthWindowModel>(SecondaryWindowContext());
+    }
+    return *monthWindow_;
+}
+
+WindowContext MainForm::SecondaryWindowContext() {
+    return WindowContext{form, texts_, dialogs_, clipboard_};
 }
 
 std::string MainForm::Text(TextItem item) const {
@@ -213,6 +237,18 @@ void MainForm::Click(MainWindowControl id) {
             break;
         case C::lblCopyright:
             lblCopyright_Click();
+            break;
+        case C::lblNorvaneSystems:
+            lblNorvaneSystems_Click();
+            break;
+        case C::lblOnlineDocumentation:
+            lblOnlineDocumentation_Click();
+            break;
+        case C::cmdReset:
+            cmdReset_Click();
+            break;
+        case C::cmdQuit:
+            cmdQuit_Click();
             break;
         default:
             break;

@@ -19,6 +19,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,9 +31,12 @@
 #include "compute/user_dialogs.h"
 #include "core/calendar_codes.h"
 #include "text/program_text.h"
+#include "ui/main/desktop_services.h"
 #include "ui/main/main_controls.h"
+#include "ui/main/settings_record.h"
 #include "ui/windows/clear_one_field_model.h"
 #include "ui/windows/clipboard.h"
+#include "ui/windows/month_window_model.h"
 #include "ui/windows/window_geometry.h"
 
 namespace tembrel {
@@ -101,13 +106,19 @@ struct MainWindowState {
 
     // The clear-one-field dialog's captions in the current language.
     ClearOneFieldCaptions clearOneField;
+
+    // The user settings file; the empty path when there is no per-user folder.
+    std::filesystem::path strUserSettingsFile;
 };
 
 class MainForm {
   public:
     // The references must outlive the form. The version goes into the caption.
+    // Without desktop services the form keeps no settings file and opens no
+    // addresses.
     MainForm(ProgramTexts& texts, UserDialogs& dialogs, Clipboard& clipboard,
-             ProgramVersion version = {});
+             ProgramVersion version = {}, DesktopServices* services = nullptr);
+    ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
@@ -164,6 +175,36 @@ class MainForm {
     // The steps after the saved settings are read: captions in the saved
     // language, focus and caret, start-up completed, today labels.
     void FinishStartUp();
+
+    // ---- Settings file, Quit and Reset ----
+    // Reads the user settings file over the defaults, selecting each option as
+    // the user would (so its handler runs when the value differs). A missing or
+    // damaged file puts the defaults back; a file without its last line keeps
+    // the rest and selects days.
+    void ReadUserSettings();
+    // Returns the values the settings file stores for the current state; the
+    // four texts are empty unless chkSaveOutput is set.
+    UserSettings CurrentUserSettings();
+    // Writes the user settings file; false when it could not be written (the
+    // former file then stays as it was).
+    bool WriteUserSettings();
+    // Saves the settings; the caller ends the program whatever the outcome.
+    void cmdQuit_Click();
+    // Asks whether to go back to the defaults; on Yes deletes the settings file
+    // and puts the defaults in force, without re-applying the language.
+    void cmdReset_Click();
+    // The user chose entry `position` of the language list.
+    void cboLanguage_Click(int position);
+    // Open the maker's home page and the manual in the current language.
+    void lblNorvaneSystems_Click();
+    void lblOnlineDocumentation_Click();
+
+    // ---- Secondary windows ----
+    // Returns the month window's model, created (hidden) on first use.
+    MonthWindowModel& MonthWindow();
+    // Returns what the secondary windows share with this window: its state, the
+    // program texts, the message boxes and the clipboard.
+    WindowContext SecondaryWindowContext();
 
     // ---- Focus, fields, Compute ----
     // Empties the three input fields; after start-up the focus goes to the first.
@@ -252,7 +293,9 @@ class MainForm {
     UserDialogs& dialogs_;
     Clipboard& clipboard_;
     ProgramVersion version_;
+    DesktopServices& services_;
     Computation computation_;
+    std::unique_ptr<MonthWindowModel> monthWindow_;
 };
 
 }  // namespace tembrel

@@ -1,7 +1,9 @@
 #include "ui/main/main_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,7 +54,17 @@ void StoreSelection(TextBoxState& box, int displayFrom, int displayTo) {
 }  // namespace
 
 frmMain::frmMain(ProgramTexts& texts, ProgramVersion version, QWidget* parent)
-    : QWidget(parent), dialogs_(this), model_(texts, dialogs_, clipboard_, version) {
+    : QWidget(parent),
+      endProgram([] { QCoreApplication::exit(0); }),
+      dialogs_(this),
+      model_(texts, dialogs_, clipboard_, version, &services_),
+      secondary_(*this, model_,
+                 HelpAnchor{MainControlOf(C::Frame3)->place.top,
+                            MainControlOf(C::lblTodaysDate)->place.top},
+                 [this] {
+                     Render();
+                     activateWindow();
+                 }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -104,7 +116,7 @@ void frmMain::StartUp() {
     Render();
     show();
     model_.AfterShow();
-    // The saved settings are read here once the settings file is in place.
+    model_.ReadUserSettings();
     model_.FinishStartUp();
     Render();
 }
@@ -120,6 +132,15 @@ void frmMain::Connect() {
                 if (id == C::cmdQuit) {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             &QWidget::close);
+                } else if (id == C::cmdDisplayMonth) {
+                    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                            [this] { Run([this] { secondary_.cmdDisplayMonth_Click(); }); });
+                } else if (id == C::cmdEnlarge) {
+                    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                            [this] { Run([this] { secondary_.cmdEnlarge_Click(); }); });
+                } else if (id == C::cmdHelp) {
+                    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                            [this] { Run([this] { secondary_.cmdHelp_Click(); }); });
                 } else {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             [this, id] { Run([this, id] { model_.Click(id); }); });
@@ -144,10 +165,11 @@ void frmMain::Connect() {
                     label->onMouseUp = [this](int button) {
                         Run([this, button] { model_.lblToday_MouseUp(button); });
                     };
-                } else if (id == C::lblCopyright) {
-                    label->onMouseUp = [this](int button) {
+                } else if (id == C::lblCopyright || id == C::lblNorvaneSystems ||
+                           id == C::lblOnlineDocumentation) {
+                    label->onMouseUp = [this, id](int button) {
                         if (button == kLeftButton) {
-                            Run([this] { model_.Click(C::lblCopyright); });
+                            Run([this, id] { model_.Click(id); });
                         }
                     };
                 }
@@ -177,9 +199,14 @@ void frmMain::Connect() {
                 });
                 break;
             }
+            case ControlKind::DropDownList:
+                connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this,
+                        [this](int position) {
+                            Run([this, position] { model_.cboLanguage_Click(position); });
+                        });
+                break;
             case ControlKind::Frame:
             case ControlKind::TextBox:
-            case ControlKind::DropDownList:
                 break;
         }
         if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
@@ -292,6 +319,8 @@ void frmMain::Render() {
                 break;
         }
     }
+    // The month window's captions follow the language.
+    secondary_.Render();
     RenderFocus();
 }
 
@@ -349,6 +378,14 @@ void frmMain::RenderFocus() {
     if (focusWidget() != target || !target->hasFocus()) {
         target->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // What the user typed last is saved too.
+    PullFromWidgets();
+    model_.cmdQuit_Click();
+    event->accept();
+    endProgram();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -17,7 +17,9 @@
 #include "ui/main/main_controls.h"
 #include "ui/main/main_form.h"
 #include "ui/main/qt_clipboard.h"
+#include "ui/main/qt_desktop_services.h"
 #include "ui/main/qt_user_dialogs.h"
+#include "ui/windows/secondary_windows.h"
 
 class QLineEdit;
 
@@ -37,6 +39,13 @@ class frmMain : public QWidget {
 
     MainForm& model() { return model_; }
     QtUserDialogs& dialogs() { return dialogs_; }
+    QtDesktopServices& services() { return services_; }
+    // The month window, the large display and the help window.
+    SecondaryWindows& secondaryWindows() { return secondary_; }
+
+    // Ends the program once Quit or the close box has saved the settings. The
+    // default leaves the application's event loop; tests count the calls.
+    std::function<void()> endProgram;
     // Returns the widget of a control (this window for frmMain).
     QWidget* control(MainWindowControl id) const;
 
@@ -45,6 +54,8 @@ class frmMain : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Quit and the close box: saves the settings and ends the program.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Connect();
@@ -59,8 +70,10 @@ class frmMain : public QWidget {
 
     QtClipboard clipboard_;
     QtUserDialogs dialogs_;
+    QtDesktopServices services_;
     MainForm model_;
     std::array<QWidget*, kMainWindowControlCount> widgets_{};
+    SecondaryWindows secondary_;
 };
 
 }  // namespace tembrel

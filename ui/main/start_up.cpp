@@ -5,6 +5,7 @@
 #include "text/text_table.h"
 #include "ui/main/main_form.h"
 #include "ui/main/option_bindings.h"
+#include "ui/main/settings_file.h"
 
 namespace tembrel {
 
@@ -24,6 +25,9 @@ void MainForm::InitialiseMainWindow() {
 }
 
 void MainForm::InitialiseFields() {
+    // Creates the settings folder when it is missing.
+    window.strUserSettingsFile = services_.UserDataFilePath(
+        kSettingsFileName, texts_.ProgramText(program_text::kSettingsFolderName));
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {
         *box = TextBoxState{};
@@ -47,6 +51,8 @@ void MainForm::SetDefaultSettings() {
     SetCheckBox(C::chkVerbose, 1);
     SetCheckBox(C::chkHyphen, 1);
     SetCheckBox(C::chkSaveOutput, 1);
+    MonthWindow().SelectMonday(false);
+    MonthWindow().SelectJulian(false);
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {
         *box = TextBoxState{};

@@ -53,12 +53,13 @@ void LargeDisplayModel::UpdateCopyCaption() {
     ButtonState& copy = form.cmdCopyToClipboard;
     if (form.txbOutput.selLength < 1) {
         copy.caption = context_.texts.ProgramText(program_text::kCopyAllCaption);
-        copy.place.width =
-            context_.main.intLanguage == LanguageCode::German ? kCopyAllWidthGerman : kCopyAllWidth;
+        copy.place.width = context_.main.intLanguage == LanguageCode::German
+                               ? kLargeCopyAllWidthGerman
+                               : kLargeCopyAllWidth;
         form.focus = LargeDisplayControl::cmdClose;
     } else {
         copy.caption = context_.texts.ProgramText(program_text::kCopySelectionCaption);
-        copy.place.width = kCopySelectionWidth;
+        copy.place.width = kLargeCopySelectionWidth;
     }
 }
 

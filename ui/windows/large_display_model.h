@@ -26,9 +26,9 @@ inline constexpr int32_t kLargeDisplayMinWidth = 6000;
 inline constexpr int32_t kLargeDisplayMinHeight = 3000;
 // The copy button's widths: without a selection in German, without one in any
 // other language, and with a selection.
-inline constexpr int32_t kCopyAllWidthGerman = 3500;
-inline constexpr int32_t kCopyAllWidth = 2500;
-inline constexpr int32_t kCopySelectionWidth = 3500;
+inline constexpr int32_t kLargeCopyAllWidthGerman = 3500;
+inline constexpr int32_t kLargeCopyAllWidth = 2500;
+inline constexpr int32_t kLargeCopySelectionWidth = 3500;
 
 inline constexpr int kMouseButtonLeft = 1;
 inline constexpr int kKeyAsciiEnter = 13;

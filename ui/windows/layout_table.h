@@ -32,6 +32,7 @@ enum class FontClass : int16_t {
     Panel,   // controls inside the panels (8.25 pt)
     Link,    // the link labels (8.25 pt, underlined)
     Output,  // the output box (fixed pitch, 9 pt)
+    Grid,    // the month window's grid and ISO panel (fixed pitch, 9.75 pt)
 };
 
 // The colour schemes of the controls.

@@ -43,9 +43,10 @@ std::string FromQt(const QString& text) {
 QFont FontOf(FontClass font) {
     // 9.75 pt, 8.25 pt and 9 pt at 96 dots per inch, the resolution at which a
     // pixel is 15 twips.
-    QFont result(font == FontClass::Output ? QStringLiteral("Liberation Mono")
-                                           : QStringLiteral("Liberation Sans"));
-    result.setStyleHint(font == FontClass::Output ? QFont::Monospace : QFont::SansSerif);
+    const bool fixedPitch = font == FontClass::Output || font == FontClass::Grid;
+    QFont result(fixedPitch ? QStringLiteral("Liberation Mono")
+                            : QStringLiteral("Liberation Sans"));
+    result.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
     switch (font) {
         case FontClass::Window:
             result.setPixelSize(13);
@@ -59,6 +60,9 @@ QFont FontOf(FontClass font) {
             break;
         case FontClass::Output:
             result.setPixelSize(12);
+            break;
+        case FontClass::Grid:
+            result.setPixelSize(13);
             break;
     }
     return result;
@@ -311,6 +315,13 @@ void SetControlCaption(QWidget* widget, ControlKind kind, std::string_view capti
         }
         default:
             break;
+    }
+}
+
+void SetToolTip(QWidget* widget, std::string_view text) {
+    const QString shown = ToQt(text);
+    if (widget->toolTip() != shown) {
+        widget->setToolTip(shown);
     }
 }
 

@@ -44,8 +44,8 @@ std::string FromQt(const QString& text);
 
 // Returns the font of a font class: Liberation Sans for the window, panel and
 // link fonts (metric-compatible with the sans serif faces the layout was drawn
-// for), Liberation Mono for the output box; sizes in pixels, so that they keep
-// their proportion to the control sizes on every screen.
+// for), Liberation Mono for the output box and the month grid; sizes in pixels,
+// so that they keep their proportion to the control sizes on every screen.
 QFont FontOf(FontClass font);
 
 // Returns the application's palette with every role set, so that a widget given
@@ -117,6 +117,10 @@ QWidget* CreateControl(ControlKind kind, FontClass font, ColourClass colour, boo
 // break it between words where it does not fit on one line; a button-like
 // control shows "&" as itself.
 void SetControlCaption(QWidget* widget, ControlKind kind, std::string_view caption);
+
+// Sets a widget's tooltip from UTF-8 text; a tooltip that is already shown is
+// left alone.
+void SetToolTip(QWidget* widget, std::string_view text);
 
 // Returns the caption a control shows, with the line breaks of wrapping
 // turned back into spaces.

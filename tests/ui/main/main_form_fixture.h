@@ -58,13 +58,15 @@ class ScriptedDialogs : public UserDialogs {
             dialog.choice = *clearAnswer;
         }
     }
-    bool AskYesNo(std::string_view prompt, std::string_view) override {
+    bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt);
+        questionTitles.emplace_back(title);
         return yesNoAnswer;
     }
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> questionTitles;
     std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
     bool yesNoAnswer = false;
     int clearDialogShown = 0;
@@ -77,11 +79,13 @@ class RecordingClipboard : public Clipboard {
     std::vector<std::string> texts;
 };
 
-// Runs the start-up steps the main window runs, with no settings file.
+// Runs the start-up steps the main window runs; a form without desktop
+// services reads no settings file and keeps the defaults.
 inline void RunStartUp(MainForm& main) {
     main.SetMainWindowCaption();
     main.InitialiseMainWindow();
     main.AfterShow();
+    main.ReadUserSettings();
     main.FinishStartUp();
 }
 

@@ -6,12 +6,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -23,8 +25,10 @@
 #include "text/program_text.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_window.h"
+#include "ui/main/settings_file.h"
 #include "ui/windows/clear_one_field_dialog.h"
 #include "ui/windows/qt_controls.h"
+#include "ui/windows/web_addresses.h"
 
 using tembrel::MainWindowControl;
 using C = tembrel::MainWindowControl;
@@ -108,8 +112,17 @@ class MainWindowTest : public QObject {
     void threeFilledFieldsAskWhichOneToClear();
     void captionsComeFromTheTextTable();
     void controlsStandWhereTheLayoutTablePutsThem();
-    void everyEnglishCaptionFitsItsControl();
+    void everyCaptionFitsItsControl_data();
+    void everyCaptionFitsItsControl();
     void coloursFollowTheControlClasses();
+    void languageListChoiceSwitchesTheCaptions();
+    void closeBoxSavesTheSettingsAndEndsTheProgram();
+    void quitButtonSavesTheSettingsAndEndsTheProgram();
+    void startUpRestoresTheSavedSettingsInGerman();
+    void resetAsksWithNoAsTheDefaultAnswer();
+    void labelsOpenTheMakersPageAndShowTheNotice();
+    // Runs the application's event loop: keep it last.
+    void quitEndsTheRunningProgram();
 
   private:
     QWidget* control(C id) const { return window_->control(id); }
@@ -145,10 +158,24 @@ class MainWindowTest : public QObject {
         };
     }
 
+    // Starts a main window over the settings file in the test's folder.
+    void startWindow();
+    // Returns the settings file's path and its text.
+    QString settingsFile() const {
+        return settingsFolder_->filePath(QStringLiteral("tembrel/vrn.usr"));
+    }
+    std::string settingsText() const {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
     tembrel::ProgramTexts texts_;
     std::optional<tembrel::ScopedToday> today_;
+    // The per-user folder of each test, empty at its start.
+    std::unique_ptr<QTemporaryDir> settingsFolder_;
     std::unique_ptr<tembrel::frmMain> window_;
     std::unique_ptr<ModalWatchdog> watchdog_;
+    int programEnded_ = 0;
 };
 
 void MainWindowTest::initTestCase() {
@@ -158,8 +185,19 @@ void MainWindowTest::initTestCase() {
 }
 
 void MainWindowTest::init() {
+    // The settings never come from, or go to, the user's own folder.
+    settingsFolder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(settingsFolder_->isValid());
+    qputenv("XDG_CONFIG_HOME", settingsFolder_->path().toLocal8Bit());
     watchdog_ = std::make_unique<ModalWatchdog>();
+    startWindow();
+}
+
+void MainWindowTest::startWindow() {
+    window_.reset();
+    programEnded_ = 0;
     window_ = std::make_unique<tembrel::frmMain>(texts_, tembrel::ProgramVersion{9, 9});
+    window_->endProgram = [this] { ++programEnded_; };
     window_->StartUp();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -167,6 +205,7 @@ void MainWindowTest::init() {
 
 void MainWindowTest::cleanup() {
     window_.reset();
+    settingsFolder_.reset();
     const QStringList unexpected = watchdog_->unexpected;
     const bool handlerLeft = static_cast<bool>(watchdog_->handler);
     watchdog_.reset();
@@ -474,8 +513,18 @@ void MainWindowTest::controlsStandWhereTheLayoutTablePutsThem() {
     QCOMPARE(edit(C::txbDateDiff)->maxLength(), 13);
 }
 
-void MainWindowTest::everyEnglishCaptionFitsItsControl() {
-    // Expected: no caption is cut off at the fonts chosen for the layout.
+void MainWindowTest::everyCaptionFitsItsControl_data() {
+    QTest::addColumn<int>("languageEntry");
+    QTest::newRow("English") << 0;
+    QTest::newRow("German") << 1;
+}
+
+void MainWindowTest::everyCaptionFitsItsControl() {
+    // State: the language chosen in the list. Expected: no caption is cut off
+    // at the fonts chosen for the layout.
+    QFETCH(int, languageEntry);
+    window_->model().cboLanguage_Click(languageEntry);
+    window_->Render();
     for (const tembrel::MainControlEntry& entry : tembrel::MainWindowLayout()) {
         QWidget* widget = control(entry.id);
         const QFontMetrics metrics(widget->font());
@@ -528,6 +577,126 @@ void MainWindowTest::coloursFollowTheControlClasses() {
              toolkit.color(QPalette::Window));
     QCOMPARE(control(C::txbFirstDate)->palette().color(QPalette::Base),
              toolkit.color(QPalette::Base));
+}
+
+void MainWindowTest::languageListChoiceSwitchesTheCaptions() {
+    // State: English. Action: the down arrow in the language list, then the up
+    // arrow. Expected: German captions, entries and place of the save check box,
+    // then English again.
+    auto* languages = qobject_cast<QComboBox*>(control(C::cboLanguage));
+    languages->setFocus();
+    QTest::keyClick(languages, Qt::Key_Down);
+    QCOMPARE(languages->currentIndex(), 1);
+    QCOMPARE(languages->itemText(0), QStringLiteral("Englisch"));
+    QCOMPARE(languages->itemText(1), QStringLiteral("Deutsch"));
+    QCOMPARE(caption(C::cmdQuit), QStringLiteral("Beenden"));
+    QCOMPARE(caption(C::optDays), QStringLiteral("Tage"));
+    QCOMPARE(control(C::chkSaveOutput)->x(), tembrel::qt::Pixels(7775));
+    QCOMPARE(qobject_cast<QLabel*>(control(C::lblTodaysDate))->text(),
+             QStringLiteral("Heute ist Samstag,\nder 2008-03-15 CE"));
+    QCOMPARE(focused(), control(C::txbFirstDate));
+
+    languages->setFocus();
+    QTest::keyClick(languages, Qt::Key_Up);
+    QCOMPARE(languages->currentIndex(), 0);
+    QCOMPARE(languages->itemText(1), QStringLiteral("German"));
+    QCOMPARE(caption(C::cmdQuit), QStringLiteral("Quit"));
+    QCOMPARE(control(C::chkSaveOutput)->x(), tembrel::qt::Pixels(9050));
+}
+
+void MainWindowTest::closeBoxSavesTheSettingsAndEndsTheProgram() {
+    // State: months chosen, a date typed. Action: the window's close box.
+    // Expected: the settings file holds both, and the program ends once.
+    click(C::optMonths);
+    type(C::txbFirstDate, QStringLiteral("2008-01-15"));
+    QVERIFY(window_->close());
+    QCOMPARE(programEnded_, 1);
+    const tembrel::SettingsReadResult saved = tembrel::ParseSettingsText(settingsText());
+    QCOMPARE(saved.status, tembrel::SettingsReadStatus::Read);
+    QCOMPARE(saved.settings.differenceUnit, 1);
+    QCOMPARE(saved.settings.firstDate, std::string("2008-01-15"));
+}
+
+void MainWindowTest::quitButtonSavesTheSettingsAndEndsTheProgram() {
+    click(C::optThousSepNone);
+    click(C::cmdQuit);
+    QCOMPARE(programEnded_, 1);
+    QVERIFY(window_->isHidden());
+    QCOMPARE(tembrel::ParseSettingsText(settingsText()).settings.thousandsSeparator, 0);
+}
+
+void MainWindowTest::startUpRestoresTheSavedSettingsInGerman() {
+    // State: German saved, with a date in the first field.
+    tembrel::UserSettings saved = tembrel::DefaultUserSettings();
+    saved.language = 1;
+    saved.firstDate = "2008-01-15";
+    QVERIFY(tembrel::WriteSettingsFile(settingsFile().toStdString(), saved));
+    // Action: a new start.
+    startWindow();
+    // Expected: German everywhere, the date back with the caret after it.
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Tembrel 9.98"));
+    QCOMPARE(caption(C::cmdCompute), QStringLiteral("Berechnen"));
+    auto* languages = qobject_cast<QComboBox*>(control(C::cboLanguage));
+    QCOMPARE(languages->currentIndex(), 1);
+    QCOMPARE(languages->itemText(1), QStringLiteral("Deutsch"));
+    QCOMPARE(edit(C::txbFirstDate)->text(), QStringLiteral("2008-01-15"));
+    QCOMPARE(edit(C::txbFirstDate)->cursorPosition(), 10);
+    QCOMPARE(focused(), control(C::txbFirstDate));
+}
+
+void MainWindowTest::resetAsksWithNoAsTheDefaultAnswer() {
+    // State: options changed. Action: Reset; the user answers Yes.
+    click(C::optDateFormatIsMDY);
+    click(C::chkVerbose);
+    QString title;
+    bool noIsDefault = false;
+    watchdog_->handler = [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        title = box->windowTitle();
+        noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+        box->button(QMessageBox::Yes)->click();
+    };
+    click(C::cmdReset);
+    // Expected: the question titled with the button's caption; the defaults.
+    QCOMPARE(title, QStringLiteral("Reset"));
+    QVERIFY(noIsDefault);
+    QVERIFY(qobject_cast<QRadioButton*>(control(C::optDateFormatIsYMD))->isChecked());
+    QVERIFY(qobject_cast<QCheckBox*>(control(C::chkVerbose))->isChecked());
+    QCOMPARE(window_->focusWidget(), control(C::txbFirstDate));
+}
+
+void MainWindowTest::labelsOpenTheMakersPageAndShowTheNotice() {
+    QStringList opened;
+    window_->services().opener = [&opened](const QUrl& url) {
+        opened << url.toString();
+        return true;
+    };
+    QTest::mouseClick(control(C::lblNorvaneSystems), Qt::LeftButton);
+    QCOMPARE(opened, QStringList{tembrel::qt::ToQt(tembrel::kMakerHomePage)});
+
+    SeenMessage seen;
+    expectMessage(seen);
+    QTest::mouseClick(control(C::lblCopyright), Qt::LeftButton);
+    QCOMPARE(seen.title, QStringLiteral("Tembrel"));
+    QCOMPARE(seen.text, QStringLiteral("80201"));
+}
+
+void MainWindowTest::quitEndsTheRunningProgram() {
+    // State: a program as main() runs it, its event loop running, another
+    // window open (as the month window may be). Action: Quit. Expected: the
+    // settings are written and the event loop ends with 0 all the same.
+    window_.reset();
+    tembrel::frmMain program(texts_, tembrel::ProgramVersion{9, 9});
+    program.StartUp();
+    QWidget otherWindow;
+    otherWindow.show();
+    QTimer::singleShot(0, &program, [&program] {
+        QTest::mouseClick(program.control(C::cmdQuit), Qt::LeftButton);
+    });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(2); });  // a program that never ends
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(tembrel::ParseSettingsText(settingsText()).status, tembrel::SettingsReadStatus::Read);
 }
 
 QTEST_MAIN(MainWindowTest)

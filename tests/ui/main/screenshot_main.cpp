@@ -3,7 +3,8 @@
 //   main_en.png        after start-up (English, today fixed to 15 March 2008)
 //   main_filled.png    after a conversion, a difference and a selection in the output
 //   main_options.png   months, no hyphens, ISO and ordinal calendars, other separators
-//   main_de.png        the captions in German
+//   main_de.png        the captions in German, chosen in the language list
+//   main_de_started.png  a start with German saved, a difference computed in German
 //   clear_one_field.png  the dialog Compute shows with three filled fields
 //   trial_1..6.png     a first session driven with key and mouse events: convert
 //                      a date, count days, add working days, switch a calendar,
@@ -15,14 +16,17 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/today.h"
 #include "text/program_text.h"
 #include "ui/main/main_window.h"
+#include "ui/main/settings_file.h"
 #include "ui/windows/clear_one_field_dialog.h"
 #include "ui/windows/qt_controls.h"
 
@@ -120,6 +124,31 @@ bool RunTrial(tembrel::ProgramTexts& texts, const QDir& folder) {
     return ok;
 }
 
+// Starts a window with German saved and computes a difference in days with a
+// breakdown, so that the longest German texts are on show.
+bool SaveGermanStart(tembrel::ProgramTexts& texts, const QDir& folder) {
+    tembrel::UserSettings saved = tembrel::DefaultUserSettings();
+    saved.language = 1;
+    saved.chkIncludeFirstDate = 1;
+    saved.firstDate = "2008-01-15";
+    saved.secondDate = "2009-03-15";
+    const std::filesystem::path file =
+        std::filesystem::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) / "tembrel" /
+        tembrel::kSettingsFileName;
+    std::filesystem::create_directories(file.parent_path());
+    if (!tembrel::WriteSettingsFile(file, saved)) {
+        std::fprintf(stderr, "cannot write %s\n", file.c_str());
+        return false;
+    }
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    window.endProgram = [] {};
+    window.StartUp();
+    ClickOn(window, MainWindowControl::cmdCompute);
+    const bool ok = Save(window, folder, "main_de_started.png");
+    std::filesystem::remove(file);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +165,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
+    // The settings of the windows shown here never touch the user's own.
+    QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", settingsFolder.path().toLocal8Bit());
     const tembrel::ScopedToday today({2008, 3, 15});
     tembrel::ProgramTexts texts;
     const tembrel::ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
@@ -174,16 +206,13 @@ int main(int argc, char** argv) {
     window.Render();
     ok = Save(window, folder, "main_options.png") && ok;
 
-    model.form.intLanguage = tembrel::LanguageCode::German;
-    model.SetLanguageDependentText();
-    model.FillLanguageList();
-    model.SetCopyButton();
-    model.ShowTodaysDate();
+    model.cboLanguage_Click(1);
     window.Render();
     ok = Save(window, folder, "main_de.png") && ok;
+    ok = SaveGermanStart(texts, folder) && ok;
 
-    model.form.intLanguage = tembrel::LanguageCode::English;
-    model.SetLanguageDependentText();
+    model.cboLanguage_Click(0);
+    window.Render();
     bool dialogSaved = false;
     QTimer::singleShot(0, [&] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
