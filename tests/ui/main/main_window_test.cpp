@@ -22,6 +22,7 @@
 
 #include "compute/compute_messages.h"
 #include "core/today.h"
+#include "tests/support/modal_watchdog.h"
 #include "text/program_text.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_window.h"
@@ -33,56 +34,8 @@
 using tembrel::MainWindowControl;
 using C = tembrel::MainWindowControl;
 
-namespace {
-
-// Watches for modal dialogs. A test that expects one sets `handler`, which gets
-// the dialog once; any other modal dialog is recorded as a failure and closed,
-// so that a stray message box fails the test instead of hanging it.
-class ModalWatchdog : public QObject {
-  public:
-    ModalWatchdog() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Check(); });
-        timer_.start();
-    }
-
-    std::function<void(QWidget*)> handler;
-    QStringList unexpected;
-
-  private:
-    void Check() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        if (handler) {
-            const std::function<void(QWidget*)> expected = std::move(handler);
-            handler = nullptr;
-            expected(modal);
-            return;
-        }
-        QString text = modal->windowTitle();
-        if (const auto* box = qobject_cast<QMessageBox*>(modal)) {
-            text += QStringLiteral(": ") + box->text();
-        }
-        unexpected << text;
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
-    }
-
-    QTimer timer_;
-};
-
-// A message box as the user saw it.
-struct SeenMessage {
-    QString title;
-    QString text;
-};
-
-}  // namespace
+using tembrel::test_support::ModalWatchdog;
+using tembrel::test_support::SeenMessage;
 
 class MainWindowTest : public QObject {
     Q_OBJECT

@@ -18,57 +18,12 @@
 #include <optional>
 
 #include "core/today.h"
+#include "tests/support/modal_watchdog.h"
 #include "text/program_text.h"
 #include "ui/main/main_window.h"
 #include "ui/windows/qt_controls.h"
 
 namespace tembrel::test_support {
-
-// Watches for modal dialogs. A test that expects one sets `handler`, which gets
-// the dialog once; any other modal dialog is recorded as a failure and closed.
-class ModalWatchdog : public QObject {
-  public:
-    ModalWatchdog() {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Check(); });
-        timer_.start();
-    }
-
-    std::function<void(QWidget*)> handler;
-    QStringList unexpected;
-
-  private:
-    void Check() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        if (handler) {
-            const std::function<void(QWidget*)> expected = std::move(handler);
-            handler = nullptr;
-            expected(modal);
-            return;
-        }
-        QString text = modal->windowTitle();
-        if (const auto* box = qobject_cast<QMessageBox*>(modal)) {
-            text += QStringLiteral(": ") + box->text();
-        }
-        unexpected << text;
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
-        } else {
-            modal->close();
-        }
-    }
-
-    QTimer timer_;
-};
-
-// A message box as the user saw it.
-struct SeenMessage {
-    QString title;
-    QString text;
-};
 
 // Waits until `window` is the application's active window. (A secondary window
 // counts as active to the window system while its parent is, so
