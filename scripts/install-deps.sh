@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with
   xvfb xauth ncal
+  # the desktop entry checker
+  desktop-file-utils
 )
 
 missing=()

@@ -12,39 +12,10 @@
 #include "compute/main_form_state.h"
 #include "compute/user_dialogs.h"
 #include "core/today.h"
+#include "tests/support/scripted_dialogs.h"
 #include "text/program_text.h"
 
 namespace tembrel::test_support {
-
-// Records every message and answers the clear-one-field dialog and Yes/No
-// questions as the test told it to.
-class ScriptedDialogs : public UserDialogs {
-  public:
-    struct Message {
-        std::string prompt;
-        std::string title;
-    };
-
-    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon) override {
-        messages.push_back({std::string(prompt), std::string(title)});
-    }
-    void ShowClearOneTextBox(ClearOneFieldDialog& dialog) override {
-        ++clearDialogShown;
-        if (clearAnswer) {
-            dialog.choice = *clearAnswer;
-        }
-    }
-    bool AskYesNo(std::string_view prompt, std::string_view) override {
-        questions.emplace_back(prompt);
-        return yesNoAnswer;
-    }
-
-    std::vector<Message> messages;
-    std::vector<std::string> questions;
-    std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
-    bool yesNoAnswer = false;
-    int clearDialogShown = 0;
-};
 
 class ComputeFixture : public ::testing::Test {
   protected:

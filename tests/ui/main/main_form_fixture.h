@@ -12,6 +12,8 @@
 
 #include "compute/user_dialogs.h"
 #include "core/today.h"
+#include "tests/support/recording_clipboard.h"
+#include "tests/support/scripted_dialogs.h"
 #include "text/program_text.h"
 #include "ui/main/main_form.h"
 #include "ui/main/main_layout.h"
@@ -38,46 +40,6 @@ requires requires(const Case& c) {
 void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
-
-// Records every message and answers the clear-one-field dialog and Yes/No
-// questions as the test told it to.
-class ScriptedDialogs : public UserDialogs {
-  public:
-    struct Message {
-        std::string prompt;
-        std::string title;
-        MessageIcon icon;
-    };
-
-    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override {
-        messages.push_back({std::string(prompt), std::string(title), icon});
-    }
-    void ShowClearOneTextBox(ClearOneFieldDialog& dialog) override {
-        ++clearDialogShown;
-        if (clearAnswer) {
-            dialog.choice = *clearAnswer;
-        }
-    }
-    bool AskYesNo(std::string_view prompt, std::string_view title) override {
-        questions.emplace_back(prompt);
-        questionTitles.emplace_back(title);
-        return yesNoAnswer;
-    }
-
-    std::vector<Message> messages;
-    std::vector<std::string> questions;
-    std::vector<std::string> questionTitles;
-    std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
-    bool yesNoAnswer = false;
-    int clearDialogShown = 0;
-};
-
-class RecordingClipboard : public Clipboard {
-  public:
-    void SetText(std::string_view text) override { texts.emplace_back(text); }
-
-    std::vector<std::string> texts;
-};
 
 // Runs the start-up steps the main window runs; a form without desktop
 // services reads no settings file and keeps the defaults.

@@ -11,6 +11,7 @@
 #include "compute/main_form_state.h"
 #include "compute/user_dialogs.h"
 #include "core/today.h"
+#include "tests/support/recording_clipboard.h"
 #include "text/program_text.h"
 #include "ui/windows/clipboard.h"
 #include "ui/windows/window_context.h"
@@ -36,14 +37,6 @@ class RecordingDialogs : public UserDialogs {
     }
 
     std::vector<Message> messages;
-};
-
-// Records what was put on the clipboard.
-class RecordingClipboard : public Clipboard {
-  public:
-    void SetText(std::string_view text) override { texts.emplace_back(text); }
-
-    std::vector<std::string> texts;
 };
 
 class WindowFixture : public ::testing::Test {

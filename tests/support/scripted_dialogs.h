@@ -1,0 +1,48 @@
+// Message boxes, the clear-one-field dialog and Yes/No questions answered by a
+// test's script instead of a user.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compute/clear_one_field.h"
+#include "compute/user_dialogs.h"
+
+namespace tembrel::test_support {
+
+// Records every message and answers the clear-one-field dialog and Yes/No
+// questions as the test told it to.
+class ScriptedDialogs : public UserDialogs {
+  public:
+    struct Message {
+        std::string prompt;
+        std::string title;
+        MessageIcon icon;
+    };
+
+    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override {
+        messages.push_back({std::string(prompt), std::string(title), icon});
+    }
+    void ShowClearOneTextBox(ClearOneFieldDialog& dialog) override {
+        ++clearDialogShown;
+        if (clearAnswer) {
+            dialog.choice = *clearAnswer;
+        }
+    }
+    bool AskYesNo(std::string_view prompt, std::string_view title) override {
+        questions.emplace_back(prompt);
+        questionTitles.emplace_back(title);
+        return yesNoAnswer;
+    }
+
+    std::vector<Message> messages;
+    std::vector<std::string> questions;
+    std::vector<std::string> questionTitles;
+    std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
+    bool yesNoAnswer = false;
+    int clearDialogShown = 0;
+};
+
+}  // namespace tembrel::test_support
