@@ -48,12 +48,7 @@ void frmHelp::Open(const TwipsRect& mainWindow, const HelpAnchor& anchor) {
 
 void frmHelp::PullFromWidgets() {
     HelpWindowState& form = model_.form;
-    if (isVisible()) {
-        form.windowState = qt::StateOf(*this);
-        if (form.windowState != WindowState::Minimized) {
-            qt::TrackOuterPosition(*this, form.window);
-        }
-    }
+    qt::PullPlaceAndState(*this, form.window, form.windowState);
 }
 
 void frmHelp::Run(const std::function<void()>& handler) {
@@ -66,9 +61,6 @@ void frmHelp::Render() {
     rendering_ = true;
     const HelpWindowState& form = model_.form;
     setWindowTitle(qt::ToQt(form.caption));
-    if (form.windowState == WindowState::Normal && isMinimized()) {
-        showNormal();
-    }
     RenderPlace();
     {
         const QSignalBlocker blocker(txbMsg_);
@@ -99,9 +91,7 @@ void frmHelp::Render() {
 }
 
 void frmHelp::RenderPlace() {
-    if (qt::StateOf(*this) == WindowState::Normal) {
-        qt::ApplyOuterPlace(*this, model_.form.window, qt::Sizing::Resizable);
-    }
+    qt::RenderResizablePlace(*this, model_.form.window, model_.form.windowState);
 }
 
 void frmHelp::RenderCaret() {
@@ -136,8 +126,8 @@ void frmHelp::closeEvent(QCloseEvent* event) {
 
 void frmHelp::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (!rendering_ && isVisible() && qt::StateOf(*this) != WindowState::Minimized) {
-        qt::TrackOuterPosition(*this, model_.form.window);
+    if (!rendering_) {
+        qt::TrackUserMove(*this, model_.form.window);
     }
 }
 
@@ -145,9 +135,7 @@ void frmHelp::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!rendering_ && isVisible()) {
         Run([this] {
-            if (qt::StateOf(*this) != WindowState::Minimized) {
-                qt::TrackOuterSize(*this, model_.form.window);
-            }
+            qt::TrackUserSize(*this, model_.form.window);
             model_.Form_Resize();
         });
     }

@@ -73,12 +73,7 @@ void frmLargeDisplay::PullFromWidgets() {
     const QTextCursor cursor = txbOutput_->textCursor();
     box.selStart = ByteOfDisplayIndex(box.text, cursor.selectionStart());
     box.selLength = ByteOfDisplayIndex(box.text, cursor.selectionEnd()) - box.selStart;
-    if (isVisible()) {
-        form.windowState = qt::StateOf(*this);
-        if (form.windowState != WindowState::Minimized) {
-            qt::TrackOuterPosition(*this, form.window);
-        }
-    }
+    qt::PullPlaceAndState(*this, form.window, form.windowState);
     const QWidget* focused = focusWidget();
     form.focus = focused == txbOutput_            ? LargeDisplayControl::txbOutput
                  : focused == cmdCopyToClipboard_ ? LargeDisplayControl::cmdCopyToClipboard
@@ -97,9 +92,6 @@ void frmLargeDisplay::Render() {
     rendering_ = true;
     const LargeDisplayState& form = model_.form;
     setWindowTitle(qt::ToQt(form.caption));
-    if (form.windowState == WindowState::Normal && isMinimized()) {
-        showNormal();
-    }
     RenderPlace();
     RenderText();
     const QRect boxPlace = qt::PixelRect(form.txbOutputPlace);
@@ -124,9 +116,7 @@ void frmLargeDisplay::Render() {
 }
 
 void frmLargeDisplay::RenderPlace() {
-    if (qt::StateOf(*this) == WindowState::Normal) {
-        qt::ApplyOuterPlace(*this, model_.form.window, qt::Sizing::Resizable);
-    }
+    qt::RenderResizablePlace(*this, model_.form.window, model_.form.windowState);
 }
 
 void frmLargeDisplay::RenderText() {
@@ -201,8 +191,8 @@ void frmLargeDisplay::closeEvent(QCloseEvent* event) {
 
 void frmLargeDisplay::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (!rendering_ && isVisible() && qt::StateOf(*this) != WindowState::Minimized) {
-        qt::TrackOuterPosition(*this, model_.form.window);
+    if (!rendering_) {
+        qt::TrackUserMove(*this, model_.form.window);
     }
 }
 
@@ -210,9 +200,7 @@ void frmLargeDisplay::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!rendering_ && isVisible()) {
         Run([this] {
-            if (qt::StateOf(*this) != WindowState::Minimized) {
-                qt::TrackOuterSize(*this, model_.form.window);
-            }
+            qt::TrackUserSize(*this, model_.form.window);
             model_.Form_Resize();
         });
     }

@@ -59,4 +59,35 @@ WindowState StateOf(const QWidget& window) {
     return window.isMaximized() ? WindowState::Maximized : WindowState::Normal;
 }
 
+void PullPlaceAndState(const QWidget& window, TwipsRect& place, WindowState& state) {
+    if (!window.isVisible()) {
+        return;
+    }
+    state = StateOf(window);
+    if (state != WindowState::Minimized) {
+        TrackOuterPosition(window, place);
+    }
+}
+
+void TrackUserMove(const QWidget& window, TwipsRect& place) {
+    if (window.isVisible() && StateOf(window) != WindowState::Minimized) {
+        TrackOuterPosition(window, place);
+    }
+}
+
+void TrackUserSize(const QWidget& window, TwipsRect& place) {
+    if (StateOf(window) != WindowState::Minimized) {
+        TrackOuterSize(window, place);
+    }
+}
+
+void RenderResizablePlace(QWidget& window, const TwipsRect& place, WindowState state) {
+    if (state == WindowState::Normal && window.isMinimized()) {
+        window.showNormal();
+    }
+    if (StateOf(window) == WindowState::Normal) {
+        ApplyOuterPlace(window, place, Sizing::Resizable);
+    }
+}
+
 }  // namespace tembrel::qt

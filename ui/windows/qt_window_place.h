@@ -38,4 +38,18 @@ void ApplyOuterPlace(QWidget& window, const TwipsRect& place, Sizing sizing);
 // Returns the window's state (normal, minimised, maximised).
 WindowState StateOf(const QWidget& window);
 
+// ---- A resizable window whose model keeps its outer place and state ----
+
+// Copies a visible window's state into `state`, and its outer position into
+// `place` unless it is minimised.
+void PullPlaceAndState(const QWidget& window, TwipsRect& place, WindowState& state);
+// From moveEvent: copies the position the user moved a visible window to.
+void TrackUserMove(const QWidget& window, TwipsRect& place);
+// From resizeEvent: copies the size the user gave the window, unless it is
+// minimised.
+void TrackUserSize(const QWidget& window, TwipsRect& place);
+// Shows a minimised window normal again when its model says so, then applies
+// `place` when the window is in its normal state.
+void RenderResizablePlace(QWidget& window, const TwipsRect& place, WindowState state);
+
 }  // namespace tembrel::qt
