@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_inputs.h"
 #include "core/calendar_binding.h"
 #include "core/date_formatting.h"
 #include "core/date_parsing.h"
@@ -18,54 +19,11 @@
 
 namespace {
 
+using namespace bench_support;
+
 using namespace tembrel;
 
-// As many inputs as the conversion benchmarks use.
-constexpr size_t kInputCount = size_t{1} << 14;
-
-struct Span {
-    const char* name;
-    int32_t firstJdn;
-    int32_t lastJdn;
-};
-constexpr Span kSpans[] = {{"whole", -2100000000, 2100000000}, {"1..9999", 1721426, 5373484}};
-
-std::vector<int32_t> RandomJdns(const Span& span) {
-    std::mt19937_64 generator{12345};
-    std::uniform_int_distribution<int32_t> anyJdn(span.firstJdn, span.lastJdn);
-    std::vector<int32_t> jdns(kInputCount);
-    for (int32_t& jdn : jdns) {
-        jdn = anyJdn(generator);
-    }
-    return jdns;
-}
-
-template <typename Output, typename Input, typename Convert>
-std::vector<Output> ConvertAll(const std::vector<Input>& inputs, Convert convert) {
-    std::vector<Output> outputs;
-    outputs.reserve(inputs.size());
-    for (const Input& input : inputs) {
-        outputs.push_back(convert(input));
-    }
-    return outputs;
-}
-
-// Times `run` over every input and reports the time per call as ns_per_op.
-template <typename Input, typename Run>
-void Register(const std::string& name, std::vector<Input> inputs, Run run) {
-    benchmark::RegisterBenchmark(
-        name.c_str(), [inputs = std::move(inputs), run](benchmark::State& state) {
-            for (auto _ : state) {
-                for (const Input& input : inputs) {
-                    auto result = run(input);
-                    benchmark::DoNotOptimize(result);
-                }
-            }
-            state.counters["ns_per_op"] = benchmark::Counter(
-                static_cast<double>(state.iterations()) * static_cast<double>(inputs.size()) * 1e-9,
-                benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-        });
-}
+constexpr Span kSpans[] = {kWholeRange, kYears1To9999};
 
 ISOWeekDate ISODateOf(int32_t jdn) {
     ISOWeekDate date;

@@ -69,7 +69,12 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         if (folder.empty()) {
             folder = ".";
         }
-        std::string temporary = (folder / ("." + name.string() + ".XXXXXX")).string();
+        // Built by appending: GCC 12 warns wrongly (-Wrestrict) about "." + name
+        // at -O3.
+        std::string hidden = ".";
+        hidden += name.string();
+        hidden += ".XXXXXX";
+        std::string temporary = (folder / hidden).string();
         return ReplaceFile(folder.string(), path.string(), temporary, bytes);
     } catch (...) {
         // Only building the names can throw (out of memory); nothing was created.
