@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/termination_signals.h"
 #include "text/program_text.h"
 #include "ui/main/main_window.h"
 #include "ui/windows/qt_controls.h"
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     }
     tembrel::frmMain window(texts,
                             tembrel::ProgramVersion{TEMBREL_VERSION_MAJOR, TEMBREL_VERSION_MINOR});
+    // Before the start-up: a request to stop that comes while the window is
+    // being set up closes it (and saves the settings) once the loop runs.
+    tembrel::CloseOnTerminationSignals(window);
     window.StartUp();
     return application.exec();
 }
