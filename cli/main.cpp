@@ -85,6 +85,14 @@ int Run(const std::vector<std::string>& arguments) {
     CliSession session(options, texts);
     std::vector<std::string> messages;
     const bool accepted = session.Compute(options.first, options.diff, options.second, messages);
+    if (accepted && messages.empty() && session.OutputText().empty()) {
+        // The window's Compute does nothing with a difference and no date; a
+        // script is told rather than handed an empty answer.
+        std::fprintf(stderr,
+                     "tembrel-cli: a date difference needs a first or a second date\n"
+                     "Try 'tembrel-cli --help'.\n");
+        return kExitUsage;
+    }
     WriteAll(ToUnixLineEnds(session.OutputText()), stdout);
     for (const std::string& message : messages) {
         std::fprintf(stderr, "%s\n", message.c_str());

@@ -76,7 +76,8 @@ TEST(Cli, UsageErrorsGiveStatusTwo) {
                                                {"--thousands", "_"},
                                                {"--lang", "fr"},
                                                {"--months=yes"},
-                                               {"--batch", "-1", "2008-01-01"}}) {
+                                               {"--batch", "-1", "2008-01-01"},
+                                               {"-d", "5"}}) {
         const ProcessResult result = Cli(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.front();
         EXPECT_NE(result.err.find("tembrel-cli --help"), std::string::npos);
