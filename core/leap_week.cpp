@@ -1,5 +1,6 @@
 #include "core/leap_week.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tembrel {
@@ -13,6 +14,7 @@ int64_t FloorDiv(int64_t a, int64_t b) {
 // Weeks of a quarter: five, four, four.
 constexpr int kQuarterWeeks = 13;
 constexpr int kWeeksBeforeMonthInQuarter[3] = {0, 5, 9};
+constexpr int kQuarterDays = 7 * kQuarterWeeks;
 
 // Returns the weeks of the months before month 1..12 of a year; December's
 // fifth week of a leap year comes after every month.
@@ -141,7 +143,16 @@ bool LPMToLPW(LeapWeekDate& record) {
 
 void JDNToLPM(LeapWeekDate& record) {
     JDNToLPW(record);
-    LPWToLPM(record);
+    // From the day of the year, without branches: quarters of 91 days (35 + 28
+    // + 28); the days 364..370 of a leap year (its week 53) are December's 29th
+    // to 35th, so the last quarter simply runs on.
+    const int dayOfYear = (record.week - 1) * 7 + (record.weekday - 1);  // [0, 370]
+    const int quarter = std::min(dayOfYear / kQuarterDays, 3);
+    const int inQuarter = dayOfYear - kQuarterDays * quarter;  // [0, 97]
+    const int monthInQuarter = int{inQuarter >= 35} + int{inQuarter >= 63};
+    record.month = static_cast<int16_t>(3 * quarter + monthInQuarter + 1);
+    record.day =
+        static_cast<int16_t>(inQuarter - 7 * kWeeksBeforeMonthInQuarter[monthInQuarter] + 1);
 }
 
 bool LPMToJDN(LeapWeekDate& record) {
