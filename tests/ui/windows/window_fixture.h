@@ -12,31 +12,22 @@
 #include "compute/user_dialogs.h"
 #include "core/today.h"
 #include "tests/support/recording_clipboard.h"
+#include "tests/support/scripted_dialogs.h"
 #include "text/program_text.h"
 #include "ui/windows/clipboard.h"
 #include "ui/windows/window_context.h"
 
 namespace tembrel::test_support {
 
-// Records every message box; the test's user always presses OK.
-class RecordingDialogs : public UserDialogs {
+// Records every message box; the test's user always presses OK. The windows
+// tested here ask no questions and show no clear-one-field dialog.
+class RecordingDialogs : public ScriptedDialogs {
   public:
-    struct Message {
-        std::string prompt;
-        std::string title;
-        MessageIcon icon;
-    };
-
-    void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override {
-        messages.push_back({std::string(prompt), std::string(title), icon});
-    }
     void ShowClearOneTextBox(ClearOneFieldDialog&) override { ADD_FAILURE() << "unexpected"; }
     bool AskYesNo(std::string_view, std::string_view) override {
         ADD_FAILURE() << "unexpected question";
         return false;
     }
-
-    std::vector<Message> messages;
 };
 
 class WindowFixture : public ::testing::Test {
