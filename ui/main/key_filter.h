@@ -5,13 +5,9 @@
 
 #include <string_view>
 
-namespace tembrel {
+#include "ui/windows/input_codes.h"
 
-inline constexpr int kKeyCtrlC = 3;  // copy
-inline constexpr int kKeyBackspace = 8;
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyCtrlV = 22;  // paste
-inline constexpr int kKeyCtrlX = 24;  // cut
+namespace tembrel {
 
 // Returns true when a date field takes `key`: Backspace and the three clipboard
 // keys always; "w" or "W" when the field's ISO option is selected (even in a

@@ -36,6 +36,7 @@
 #include "ui/main/settings_record.h"
 #include "ui/windows/clear_one_field_model.h"
 #include "ui/windows/clipboard.h"
+#include "ui/windows/input_codes.h"
 #include "ui/windows/month_window_model.h"
 #include "ui/windows/window_geometry.h"
 
@@ -70,11 +71,6 @@ inline constexpr int32_t kSaveOutputLeftOther = 7775;
 
 // The most characters the key filter lets into an input field.
 inline constexpr int16_t kMaxInputLength = 18;
-
-// Mouse buttons as the label and output box handlers receive them.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
 
 // The window's own state, beyond what the computation shares (MainFormState).
 struct MainWindowState {

@@ -64,13 +64,13 @@ void LargeDisplayModel::UpdateCopyCaption() {
 }
 
 void LargeDisplayModel::txbOutput_MouseUp(int button) {
-    if (button == kMouseButtonLeft) {
+    if (button == kLeftButton) {
         UpdateCopyCaption();
     }
 }
 
 void LargeDisplayModel::txbOutput_KeyPress(int& keyAscii) {
-    if (keyAscii == kKeyAsciiEnter && form.txbOutput.selLength > 0) {
+    if (keyAscii == kKeyEnter && form.txbOutput.selLength > 0) {
         keyAscii = 0;
         cmdCopyToClipboard_Click();
     }

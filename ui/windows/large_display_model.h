@@ -7,6 +7,7 @@
 #include <string>
 
 #include "compute/main_form_state.h"
+#include "ui/windows/input_codes.h"
 #include "ui/windows/window_context.h"
 #include "ui/windows/window_geometry.h"
 
@@ -29,9 +30,6 @@ inline constexpr int32_t kLargeDisplayMinHeight = 3000;
 inline constexpr int32_t kLargeCopyAllWidthGerman = 3500;
 inline constexpr int32_t kLargeCopyAllWidth = 2500;
 inline constexpr int32_t kLargeCopySelectionWidth = 3500;
-
-inline constexpr int kMouseButtonLeft = 1;
-inline constexpr int kKeyAsciiEnter = 13;
 
 struct LargeDisplayState {
     // The window (outer size) as the last placement or resize left it.

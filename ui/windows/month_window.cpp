@@ -74,7 +74,7 @@ bool IsSelected(const MonthWindowState& form, C option) {
 // handler acts on nothing else, so every other key passes as 0.
 int KeyCodeOf(const QKeyEvent& event) {
     const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    return enter ? kKeyCodeEnter : 0;
+    return enter ? kKeyEnter : 0;
 }
 
 void SetBoxText(QPlainTextEdit* box, const std::string& text) {

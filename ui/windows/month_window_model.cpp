@@ -128,7 +128,7 @@ void MonthWindowModel::cboMonths_Change(std::string_view typed) {
 }
 
 void MonthWindowModel::txbYear_KeyUp(int keyCode) {
-    if (keyCode == kKeyCodeEnter) {
+    if (keyCode == kKeyEnter) {
         DisplayMonth();
     }
 }

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/windows/input_codes.h"
 #include "ui/windows/window_context.h"
 #include "ui/windows/window_geometry.h"
 
@@ -81,8 +82,6 @@ inline constexpr int32_t kMonthWindowClientWidth = 8025;
 // Where the window opens the first time, relative to the main window.
 inline constexpr int32_t kMonthWindowOffsetLeft = 4000;
 inline constexpr int32_t kMonthWindowOffsetTop = 1710;
-
-inline constexpr int kKeyCodeEnter = 13;
 
 struct MonthWindowState {
     std::string txbYear;  // as typed; at most 9 characters in the desktop window

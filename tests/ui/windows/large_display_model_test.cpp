@@ -126,7 +126,7 @@ TEST_F(LargeDisplayTest, CopiesTheSelectionOrElseTheWholeText) {
     ASSERT_TRUE(Enlarge("line one\r\nline two\r\n"));
     window.cmdCopyToClipboard_Click();
     Select(5, 3);
-    window.txbOutput_MouseUp(kMouseButtonLeft);
+    window.txbOutput_MouseUp(kLeftButton);
     EXPECT_EQ(form.cmdCopyToClipboard.caption, "Copy selected text to clipboard");
     EXPECT_EQ(form.cmdCopyToClipboard.place.width, 3500);
     window.cmdCopyToClipboard_Click();
@@ -141,9 +141,9 @@ TEST_F(LargeDisplayTest, CopiesTheSelectionOrElseTheWholeText) {
 
 TEST_F(LargeDisplayTest, EnterCopiesOnlyASelection) {
     ASSERT_TRUE(Enlarge("abcdef"));
-    int key = kKeyAsciiEnter;
+    int key = kKeyEnter;
     window.txbOutput_KeyPress(key);  // no selection: nothing
-    EXPECT_EQ(key, kKeyAsciiEnter);
+    EXPECT_EQ(key, kKeyEnter);
     EXPECT_TRUE(clipboard.texts.empty());
 
     Select(2, 3);
@@ -151,7 +151,7 @@ TEST_F(LargeDisplayTest, EnterCopiesOnlyASelection) {
     window.txbOutput_KeyPress(key);
     EXPECT_EQ(key, 'x');
     EXPECT_TRUE(clipboard.texts.empty());
-    key = kKeyAsciiEnter;
+    key = kKeyEnter;
     window.txbOutput_KeyPress(key);
     EXPECT_EQ(key, 0);
     ASSERT_EQ(clipboard.texts.size(), 1u);
@@ -163,7 +163,7 @@ TEST_F(LargeDisplayTest, OnlyTheLeftMouseButtonUpdatesTheCopyButton) {
     Select(0, 2);
     window.txbOutput_MouseUp(2);
     EXPECT_EQ(form.cmdCopyToClipboard.caption, "Copy to clipboard");
-    window.txbOutput_MouseUp(kMouseButtonLeft);
+    window.txbOutput_MouseUp(kLeftButton);
     EXPECT_EQ(form.cmdCopyToClipboard.caption, "Copy selected text to clipboard");
 }
 

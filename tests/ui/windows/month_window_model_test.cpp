@@ -143,7 +143,7 @@ TEST_F(MonthWindowTest, YearsAreReadFromTheirDigitsAndSign) {
     for (const auto& [typed, year] : std::vector<std::pair<std::string, int32_t>>{
              {"20a9", 209}, {" -45 ", -45}, {"0", 0}, {"+5000000", 5000000}, {"-004", -4}}) {
         form.txbYear = typed;
-        window.txbYear_KeyUp(kKeyCodeEnter);
+        window.txbYear_KeyUp(kKeyEnter);
         EXPECT_EQ(form.txbMonth, Grid(year, 2)) << typed;
         EXPECT_EQ(form.txbYear, typed);  // the field is not rewritten
     }

@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include "core/today.h"
+#include "tests/support/screenshot_run.h"
 #include "text/program_text.h"
 #include "ui/main/main_window.h"
 #include "ui/windows/help_window.h"
@@ -144,28 +145,15 @@ void CloseStrayDialogs() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    tembrel::test_support::UseOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    // The settings of the shots stay in the folder, away from the user's own.
-    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
-    const tembrel::ScopedToday today({2008, 3, 15});
+    QDir folder;
     tembrel::ProgramTexts texts;
-    const tembrel::ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
-    if (!load.ok()) {
-        std::fprintf(stderr, "%s\n", load.message.c_str());
-        return 1;
+    if (const std::optional<int> failed = tembrel::test_support::PrepareScreenshots(
+            argc, argv, TEMBREL_DATA_FILE, folder, texts)) {
+        return *failed;
     }
+    const tembrel::ScopedToday today({2008, 3, 15});
     CloseStrayDialogs();
     tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
     window.endProgram = [] {};
