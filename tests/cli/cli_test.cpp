@@ -89,6 +89,17 @@ TEST(Cli, UsageErrorsGiveStatusTwo) {
     EXPECT_EQ(Cli({"--version"}).out, "tembrel-cli (Tembrel) 9.98\n");
 }
 
+TEST(Cli, TodayIsValidatedLikeATypedDate) {
+    ProcessResult result = Cli({"--today", "2008-02-30"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--today"), std::string::npos) << result.err;
+    result = Cli({"--today", "99999999-01-01"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("outside the supported range"), std::string::npos) << result.err;
+    EXPECT_EQ(Cli({"--today", "2008-02-29"}).out, "2008-02-29 CE, Friday\n");
+}
+
 TEST(Cli, BatchGivesOneLinePerInputLine) {
     const ProcessResult result = Cli({"--batch", "--second-cal", "ISO", "--terse"},
                                      "2008-01-15\n\n2008-02-30\r\n  1999-12-31  \n-5000000-01-01");
