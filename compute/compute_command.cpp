@@ -7,8 +7,8 @@
 #include "compute/output_box.h"
 #include "core/date_formatting.h"
 #include "core/date_parsing.h"
-#include "core/whole_number.h"
 #include "core/string_utils.h"
+#include "core/whole_number.h"
 #include "text/program_text_numbers.h"
 
 namespace tembrel {

@@ -115,6 +115,17 @@ TEST(Cli, BatchGivesOneLinePerInputLine) {
               "format.\n");
 }
 
+TEST(Cli, BatchRefusesOverLongLinesAndAnswersBlankLinesWithEmptyOnes) {
+    const std::string longLine(5'000'000, '7');
+    const ProcessResult result =
+        Cli({"--batch", "--terse"}, "2008-01-15\n" + longLine + "\n \t \n" + longLine);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "2008-01-15 CE, Tuesday\n\n\n\n");
+    EXPECT_EQ(result.err,
+              "line 2: the line is longer than 4096 bytes\n"
+              "line 4: the line is longer than 4096 bytes\n");
+}
+
 TEST(Cli, BatchAppliesTheOtherFields) {
     const ProcessResult result = Cli({"--batch", "-d", "10"}, "2008-01-15\n2099-12-31\n");
     EXPECT_EQ(result.exitCode, 0);

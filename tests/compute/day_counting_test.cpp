@@ -142,8 +142,7 @@ TEST(DayCountingProperty, AgreesWithTheDayByDayCount) {
                 const int32_t second = *SecondDateFrom(start, difference, options);
                 const int32_t firstDate = *FirstDateFrom(start, difference, options);
                 ASSERT_EQ(CountedDaysPassed(start, second, options),
-                          std::abs(difference) -
-                              (first && (weekends || IsWorkday(start)) ? 1 : 0))
+                          std::abs(difference) - (first && (weekends || IsWorkday(start)) ? 1 : 0))
                     << "second from " << start << " " << difference << " " << weekends << first
                     << " gave " << second;
                 if (!IsWorkday(start) && !weekends) {
