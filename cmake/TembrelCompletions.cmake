@@ -58,6 +58,19 @@ macro(_tembrel_split_record record)
   endforeach()
 endmacro()
 
+# Sets `out` to the option records of `scope` ("-" or a subcommand).
+function(_tembrel_options_of out scope)
+  get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
+  set(records)
+  foreach(record IN LISTS options)
+    string(FIND "${record}" "${scope}|" at)
+    if(at EQUAL 0)
+      list(APPEND records "${record}")
+    endif()
+  endforeach()
+  set(${out} "${records}" PARENT_SCOPE)
+endfunction()
+
 # Returns `text` quoted for a POSIX shell (and fish): in single quotes, each
 # single quote (and, for fish, backslash) escaped.
 function(_tembrel_single_quote out text)
@@ -65,8 +78,7 @@ function(_tembrel_single_quote out text)
   set(${out} "'${text}'" PARENT_SCOPE)
 endfunction()
 
-function(_tembrel_write_bash file)
-  get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
+function(_tembrel_write_bash path)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   # The subcommands' scopes come before the main one, whose case label "*"
   # takes every other word.
@@ -79,17 +91,14 @@ function(_tembrel_write_bash file)
   endforeach()
   list(APPEND scopes -)
   list(JOIN subcommand_names " " subcommand_words)
-  list(JOIN subcommand_names "|" subcommand_pattern)
 
   set(body "")
   foreach(scope IN LISTS scopes)
     set(words "")
     set(cases "")
-    foreach(record IN LISTS options)
+    _tembrel_options_of(records "${scope}")
+    foreach(record IN LISTS records)
       _tembrel_split_record("${record}" option_scope names kind values help)
-      if(NOT option_scope STREQUAL scope)
-        continue()
-      endif()
       string(APPEND words " ${names}")
       string(REPLACE " " "|" pattern "${names}")
       if(kind STREQUAL "choices")
@@ -121,7 +130,7 @@ function(_tembrel_write_bash file)
       "        ;;\n")
   endforeach()
 
-  file(WRITE "${file}"
+  file(WRITE "${path}"
     "# bash completion for tembrel-cli                          -*- shell-script -*-\n"
     "# Made by the build from completions/tembrel-cli-options.cmake; edit that list.\n"
     "\n"
@@ -157,16 +166,13 @@ endfunction()
 
 # Appends to `specs` the _arguments specifications of the options of `scope`.
 function(_tembrel_zsh_specs specs scope)
-  get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
+  _tembrel_options_of(records "${scope}")
   set(lines "")
-  foreach(record IN LISTS options)
+  foreach(record IN LISTS records)
     _tembrel_split_record("${record}" option_scope names kind values help)
-    if(NOT option_scope STREQUAL scope)
-      continue()
-    endif()
     _tembrel_zsh_text(help "${help}")
     if(kind STREQUAL "choices")
-      set(action ":${values}:(${values})")
+      set(action ":${help}:(${values})")
     elseif(kind STREQUAL "file")
       set(action ":${values}:_files")
     elseif(kind STREQUAL "text")
@@ -192,7 +198,7 @@ function(_tembrel_zsh_specs specs scope)
   set(${specs} "${${specs}}${lines}" PARENT_SCOPE)
 endfunction()
 
-function(_tembrel_write_zsh file)
+function(_tembrel_write_zsh path)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   set(arrays "main_specs=(\n")
   _tembrel_zsh_specs(arrays -)
@@ -225,7 +231,7 @@ function(_tembrel_write_zsh file)
       "        ;;\n")
   endforeach()
 
-  file(WRITE "${file}"
+  file(WRITE "${path}"
     "#compdef tembrel-cli\n"
     "# zsh completion for tembrel-cli.\n"
     "# Made by the build from completions/tembrel-cli-options.cmake; edit that list.\n"
@@ -249,7 +255,7 @@ function(_tembrel_write_zsh file)
     "fi\n")
 endfunction()
 
-function(_tembrel_write_fish file)
+function(_tembrel_write_fish path)
   get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   set(subcommand_names)
@@ -289,7 +295,7 @@ function(_tembrel_write_fish file)
     string(APPEND lines "complete -c tembrel-cli -n ${condition}${switches} -d ${help}\n")
   endforeach()
 
-  file(WRITE "${file}"
+  file(WRITE "${path}"
     "# fish completion for tembrel-cli.\n"
     "# Made by the build from completions/tembrel-cli-options.cmake; edit that list.\n"
     "\n"
@@ -298,7 +304,7 @@ function(_tembrel_write_fish file)
     "${lines}")
 endfunction()
 
-function(_tembrel_write_listing file)
+function(_tembrel_write_listing path)
   get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   set(text "")
@@ -310,7 +316,7 @@ function(_tembrel_write_listing file)
     _tembrel_split_record("${record}" name arguments help)
     string(APPEND text "${name}\t\tsubcommand\t${arguments}\n")
   endforeach()
-  file(WRITE "${file}" "${text}")
+  file(WRITE "${path}" "${text}")
 endfunction()
 
 # Writes the three completions and the plain listing into `folder`.

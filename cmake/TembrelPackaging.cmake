@@ -25,10 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# CPack indents the lines after the first (the synopsis) as the long description.
+# The long description; CPack puts the summary before it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Tembrel converts dates between notations, counts the days between two dates
+  "Tembrel converts dates between notations, counts the days between two dates
 and adds days, working days or months to a date. It knows Common Era
 (proleptic Gregorian) and Julian calendar dates, Julian day numbers, ISO 8601
 week dates, ordinal dates and the Norvane Leap Week calendar, exact over about

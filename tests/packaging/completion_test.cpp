@@ -8,6 +8,7 @@
 #include "tests/packaging/cli_surface.h"
 #include "tests/support/find_program.h"
 #include "tests/support/run_process.h"
+#include "tests/support/temp_folder.h"
 
 namespace tembrel::packaging_test {
 namespace {
@@ -19,24 +20,25 @@ const std::filesystem::path kCompletions = TEMBREL_COMPLETIONS_DIR;
 
 // Completes the last of `words` (the ones before it already typed) as bash
 // does, with the words split at "=" as bash splits them.
-constexpr const char* kBash = R"(
-source "$1"; shift
+constexpr const char* kBash = R"sh(
+cd "$(dirname "$1")"; source "$1"; shift
 COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
 _tembrel_cli
 printf '%s\n' "${COMPREPLY[@]}"
-)";
+)sh";
 
 // fish completes a command line; its answer is one "match<TAB>description" a line.
-constexpr const char* kFish = R"(
-source $argv[1]
+constexpr const char* kFish = R"sh(
+cd (dirname $argv[1]); source $argv[1]
 complete -C (string join ' ' -- $argv[2..-1])
-)";
+)sh";
 
 // zsh completes only in its line editor: a second zsh on a pseudo terminal is
 // given the line and a Tab, bound to a widget that completes and then marks the
 // end. A compadd that records what it is given writes the matches to a file.
-constexpr const char* kZsh = R"(
+constexpr const char* kZsh = R"sh(
 zmodload zsh/zpty
+cd ${1:h}
 out=$(mktemp)
 zpty z zsh -f -i
 zpty -w z "PS1=''; fpath=(${1:h} \$fpath); autoload -U compinit; compinit -u -D"
@@ -49,7 +51,7 @@ for i in {1..400}; do grep -qx -- --end-- $out && break; sleep 0.05; done
 zpty -d z
 grep -vx -- --end-- $out
 rm -f $out
-)";
+)sh";
 
 struct Shell {
     const char* name;
@@ -72,11 +74,12 @@ class Completion : public testing::TestWithParam<Shell> {
         }
     }
 
-    // Returns what the shell offers for the last word of "tembrel-cli WORDS...".
-    std::set<std::string> Offers(const std::vector<std::string>& words) const {
+    // Returns what the shell offers for the last word of "tembrel-cli WORDS...",
+    // with the completion from `folder`, in that folder.
+    std::set<std::string> Offers(const std::vector<std::string>& words,
+                                 const std::filesystem::path& folder = kCompletions) const {
         std::vector<std::string> arguments = {"-c", GetParam().script, GetParam().name,
-                                              (kCompletions / GetParam().file).string(),
-                                              "tembrel-cli"};
+                                              (folder / GetParam().file).string(), "tembrel-cli"};
         if (std::string(GetParam().name) == "fish") {
             arguments.erase(arguments.begin() + 2);  // fish takes no $0
         }
@@ -159,6 +162,22 @@ TEST_P(Completion, OffersTheSubcommandsAsTheFirstWordAndNothingForATypedValue) {
     EXPECT_EQ(Offers({""}), std::set<std::string>{"month"});
     EXPECT_EQ(Offers({"--first", ""}), std::set<std::string>{});
     EXPECT_EQ(Offers({"--terse", "-1", ""}), std::set<std::string>{});
+}
+
+TEST_P(Completion, OffersFileNamesWhereAnOptionTakesAFile) {
+    const test_support::TempFolder folder;
+    const std::filesystem::path options =
+        folder.Write("options.cmake",
+                     "tembrel_cli_option(NAMES --holidays FILE file HELP \"holiday file\")\n"
+                     "tembrel_cli_option(NAMES --name TEXT name HELP \"a name\")\n");
+    folder.Write("holidays.ics", "");
+    folder.Write("notes.txt", "");
+    const ProcessResult made = RunProcess(
+        TEMBREL_CMAKE, {"-DOPTIONS=" + options.string(), "-DOUT=" + folder.path().string(), "-P",
+                        TEMBREL_WRITE_COMPLETIONS});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_TRUE(Offers({"--holidays", "hol"}, folder.path()).contains("holidays.ics"));
+    EXPECT_EQ(Offers({"--name", "hol"}, folder.path()), std::set<std::string>{});
 }
 
 // bash splits "--first-cal=IS" into "--first-cal", "=" and "IS".
