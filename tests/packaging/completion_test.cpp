@@ -59,6 +59,10 @@ struct Shell {
     const char* script;  // the script above that completes with it
 };
 
+void PrintTo(const Shell& shell, std::ostream* out) {
+    *out << shell.name;
+}
+
 const Shell kShells[] = {
     {"bash", "tembrel-cli.bash", kBash},
     {"zsh", "_tembrel-cli", kZsh},
