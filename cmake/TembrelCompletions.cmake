@@ -71,13 +71,16 @@ function(_tembrel_options_of out scope)
   set(${out} "${records}" PARENT_SCOPE)
 endfunction()
 
-# Returns `text` quoted for a POSIX shell (and fish): in single quotes, each
-# single quote (and, for fish, backslash) escaped.
+# Returns `text` in single quotes, each single quote in it written '\'' (which
+# bash and fish both read as a quote).
 function(_tembrel_single_quote out text)
   string(REPLACE "'" "'\\''" text "${text}")
   set(${out} "'${text}'" PARENT_SCOPE)
 endfunction()
 
+# Writes the bash completion: one function that looks at the word before the
+# cursor (the option whose value is being typed) and at the first word (the
+# subcommand), and offers with compgen.
 function(_tembrel_write_bash path)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   # The subcommands' scopes come before the main one, whose case label "*"
@@ -198,6 +201,8 @@ function(_tembrel_zsh_specs specs scope)
   set(${specs} "${${specs}}${lines}" PARENT_SCOPE)
 endfunction()
 
+# Writes the zsh completion: an _arguments specification per option, one array
+# of them for the main command line and one for each subcommand.
 function(_tembrel_write_zsh path)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
   set(arrays "main_specs=(\n")
@@ -255,6 +260,8 @@ function(_tembrel_write_zsh path)
     "fi\n")
 endfunction()
 
+# Writes the fish completion: one `complete` line per option, with a condition
+# that keeps the main command line's options and each subcommand's apart.
 function(_tembrel_write_fish path)
   get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
@@ -304,6 +311,7 @@ function(_tembrel_write_fish path)
     "${lines}")
 endfunction()
 
+# Writes the plain listing the tests read (see the top of this file).
 function(_tembrel_write_listing path)
   get_property(options GLOBAL PROPERTY TEMBREL_CLI_OPTIONS)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
