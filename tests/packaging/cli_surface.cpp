@@ -1,8 +1,8 @@
 #include "tests/packaging/cli_surface.h"
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 
 #include "tests/support/run_process.h"
@@ -32,14 +32,23 @@ std::string Unmarked(std::string_view text) {
 
 std::set<std::string> OptionNames(std::string_view text) {
     const std::string plain = " " + Unmarked(text) + " ";
-    // A short option stands after a blank, "[" or "(" and before a blank, ",",
-    // "]", "|" or ")", so that "-45" or "2008-01-15" are not taken for one.
-    static const std::regex kOption(
-        R"((--[A-Za-z0-9][A-Za-z0-9-]*)|[\s\[(](-[A-Za-z0-9])(?=[\s,\]|)]))");
+    const auto isName = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
     std::set<std::string> names;
-    for (auto it = std::sregex_iterator(plain.begin(), plain.end(), kOption);
-         it != std::sregex_iterator(); ++it) {
-        names.insert((*it)[1].matched ? (*it)[1].str() : (*it)[2].str());
+    for (size_t i = 1; i + 2 < plain.size(); ++i) {
+        if (plain.compare(i, 2, "--") == 0 && isName(plain[i + 2])) {
+            size_t end = i + 2;
+            while (isName(plain[end]) || plain[end] == '-') {
+                ++end;
+            }
+            names.insert(plain.substr(i, end - i));
+            i = end;
+        } else if (plain[i] == '-' && isName(plain[i + 1]) &&
+                   std::string_view(" \t\n[(").find(plain[i - 1]) != std::string_view::npos &&
+                   std::string_view(" \t\n,]|)").find(plain[i + 2]) != std::string_view::npos) {
+            // A short option stands alone as a word, so that "-45" or
+            // "2008-01-15" are not taken for one.
+            names.insert(plain.substr(i, 2));
+        }
     }
     return names;
 }
@@ -53,14 +62,17 @@ std::set<std::string> SubcommandNames(std::string_view text) {
     }
     const std::string plain = Unmarked(
         text.substr(std::min(from, text.size()), to == std::string_view::npos ? to : to - from));
-    static const std::regex kSynopsis(R"(^\s*(?:Usage:)?\s*tembrel-cli\s+([a-z][a-z0-9-]*)\b)");
     std::set<std::string> names;
     std::istringstream lines(plain);
     std::string line;
-    std::smatch match;
     while (std::getline(lines, line)) {
-        if (std::regex_search(line, match, kSynopsis)) {
-            names.insert(match[1].str());
+        std::vector<std::string> words = Words(line);
+        if (!words.empty() && words.front() == "Usage:") {
+            words.erase(words.begin());
+        }
+        if (words.size() >= 2 && words[0] == "tembrel-cli" &&
+            std::islower(static_cast<unsigned char>(words[1][0]))) {
+            names.insert(words[1]);
         }
     }
     return names;

@@ -25,7 +25,11 @@ TEST(OptionList, HoldsEveryOptionAndSubcommandOfTheHelp) {
         }
         listed.insert(option.names.begin(), option.names.end());
     }
-    for (const std::string& name : OptionNames(help)) {
+    const std::set<std::string> inHelp = OptionNames(help);
+    for (const char* sample : {"-1", "-d", "--first-cal", "--with-year", "--version"}) {
+        ASSERT_TRUE(inHelp.contains(sample)) << sample << " not read from --help";
+    }
+    for (const std::string& name : inHelp) {
         EXPECT_TRUE(listed.contains(name)) << name << " is in --help but not in the option list";
     }
     EXPECT_EQ(subcommands, SubcommandNames(help));
