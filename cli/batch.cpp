@@ -39,20 +39,18 @@ struct Block {
 class LineComputer {
   public:
     LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today)
-        : request_(RequestFor(options, today)), texts_(texts) {}
+        : request_(RequestFor(options, today)), texts_(texts) {
+        request_.oneLine = true;
+    }
 
     // Computes the lines of the block into its output and errors.
     void Compute(Block& block) {
         // Reports run to about four times the length of their input line.
         block.output.reserve(block.input.text.size() * 4);
         TextAppender out(block.output);
-        const std::string_view input = block.input.text;
         auto tooLong = block.input.tooLong.begin();
-        size_t start = 0;
-        for (size_t number = 0; number < block.input.count; ++number) {
-            const size_t end = input.find('\n', start);
-            std::string_view line = input.substr(start, end - start);
-            start = end + 1;
+        for (size_t number = 0; number < block.input.Count(); ++number) {
+            std::string_view line = block.input.Line(number);
             if (!line.empty() && line.back() == '\r') {
                 line.remove_suffix(1);
             }
@@ -60,25 +58,28 @@ class LineComputer {
                 ++tooLong;
                 block.errors.emplace_back(
                     number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
-            } else if (line.find_first_not_of(" \t") != std::string_view::npos) {
+                out.Add('\n');
+            } else if (line.find_first_not_of(" \t") == std::string_view::npos) {
+                out.Add('\n');
+            } else {
                 ComputeLine(line, number, block, out);
             }
-            out.Add('\n');
         }
     }
 
   private:
-    // Adds the first line of the line's report: an out-of-range result has an
-    // empty second line.
+    // Writes the line's report, one line; a refused line gives an empty one.
     void ComputeLine(std::string_view line, size_t number, Block& block, TextAppender& out) {
         request_.firstDate = line;
-        tembrel::Compute(request_, result_);
+        const size_t before = out.Size();
+        tembrel::Compute(request_, result_, out);
+        if (out.Size() == before) {
+            out.Add('\n');  // a refused input writes nothing of its own
+        }
         if (result_.message != ComputeMessage::None) {
             block.errors.emplace_back(
                 number, MessageText(result_.message, request_.language, texts_, "\n"));
         }
-        const std::string_view report = result_.output;
-        out.Add(report.substr(0, report.find('\n')));
     }
 
     ComputeRequest request_;
@@ -102,7 +103,7 @@ class BatchStreams {
             return std::nullopt;
         }
         inputEnded_ = !reader_.Read(block.input, kBlockBytes);
-        if (block.input.count == 0) {
+        if (block.input.Count() == 0) {
             inputEnded_ = true;
             return std::nullopt;
         }
@@ -124,7 +125,7 @@ class BatchStreams {
         for (const auto& [line, message] : block.errors) {
             errors_.push_back("line " + std::to_string(linesWritten_ + line + 1) + ": " + message);
         }
-        linesWritten_ += block.input.count;
+        linesWritten_ += block.input.Count();
         ++blocksWritten_;
         turn_.notify_all();
         block.input.Clear();

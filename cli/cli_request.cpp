@@ -20,6 +20,7 @@ ComputeRequest RequestFor(const CliOptions& options, int32_t today) {
     request.language = options.language;
     request.today = today;
     request.lineEnd = "\n";
+    request.keepFields = false;  // a terminal shows only the report
     return request;
 }
 

@@ -14,14 +14,18 @@ bool LineReader::Refill() {
     return !ended_;
 }
 
+void LineReader::EndLine(Lines& lines) {
+    lines.ends.push_back(lines.text.size());
+    lines.text += '\n';
+    lineLength_ = 0;
+}
+
 bool LineReader::Read(Lines& lines, size_t bytes) {
     // Lines are only ever cut at their ends, so a read stops between two lines.
     while (lineLength_ > 0 || skipping_ || lines.text.size() < bytes) {
         if (position_ == end_ && !Refill()) {
             if (lineLength_ > 0) {
-                lines.text += '\n';  // the last line had no line end
-                ++lines.count;
-                lineLength_ = 0;
+                EndLine(lines);  // the last line had no line end
             }
             skipping_ = false;
             return false;
@@ -38,17 +42,14 @@ bool LineReader::Read(Lines& lines, size_t bytes) {
         if (lineLength_ + piece > kMaxLineBytes) {
             // Drop what was kept of the line and give it as an empty one.
             lines.text.resize(lines.text.size() - lineLength_);
-            lines.text += '\n';
-            lines.tooLong.push_back(lines.count++);
-            lineLength_ = 0;
+            lines.tooLong.push_back(lines.Count());
+            EndLine(lines);
             skipping_ = lineEnd == nullptr;
             continue;
         }
         lines.text.append(start, piece);
         if (lineEnd) {
-            lines.text += '\n';
-            ++lines.count;
-            lineLength_ = 0;
+            EndLine(lines);
         } else {
             lineLength_ += piece;
         }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tembrel::cli {
@@ -18,13 +19,20 @@ inline constexpr size_t kMaxLineBytes = 4096;
 // number is in `tooLong`.
 struct Lines {
     std::string text;
+    std::vector<size_t> ends;     // where each line's "\n" stands in the text
     std::vector<size_t> tooLong;  // numbers of the over-long lines, from 0, ascending
-    size_t count = 0;
+
+    size_t Count() const { return ends.size(); }
+    // Returns line `number` (from 0) without its line end.
+    std::string_view Line(size_t number) const {
+        const size_t start = number == 0 ? 0 : ends[number - 1] + 1;
+        return std::string_view(text).substr(start, ends[number] - start);
+    }
 
     void Clear() {
         text.clear();
+        ends.clear();
         tooLong.clear();
-        count = 0;
     }
 };
 
@@ -42,6 +50,8 @@ class LineReader {
   private:
     // Refills the buffer; false at the end of the input.
     bool Refill();
+    // Ends the line being read.
+    void EndLine(Lines& lines);
 
     std::FILE* input_;
     std::vector<char> buffer_ = std::vector<char>(64 * 1024);

@@ -22,7 +22,7 @@ enum class DateField : uint8_t { First, Second };
 
 class Computation {
   public:
-    Computation(const ComputeRequest& request, ComputeResult& result);
+    Computation(const ComputeRequest& request, ComputeResult& result, TextAppender& output);
     Computation(const Computation&) = delete;
     Computation& operator=(const Computation&) = delete;
 
@@ -39,6 +39,8 @@ class Computation {
     // the normal form into the field, else sets the message. Returns success.
     bool ValidateDate(DateField field);
     bool ValidateDateDiff();
+    // Adds the normal form of a date that was read.
+    void AppendNormalForm(DateField field, TextAppender& out);
 
     // The days between the two dates into the difference; false when out of range.
     bool ComputeDaysBetween();
@@ -71,15 +73,26 @@ class Computation {
     void Refuse(ComputeMessage message);
 
     std::string_view Text(TextItem item) const;
-    CalendarCode CalendarOf(DateField field) const;
+    CalendarCode CalendarOf(DateField field) const {
+        return field == DateField::First ? request_.firstCalendar : request_.secondCalendar;
+    }
     CalDate& Date(DateField field) { return field == DateField::First ? first_ : second_; }
-    std::string& FieldText(DateField field);
+    std::string& FieldText(DateField field) {
+        return result_.Field(field == DateField::First ? InputField::FirstDate
+                                                       : InputField::SecondDate);
+    }
+    // The text of a field as given, trimmed: what validation reads.
+    std::string_view Input(InputField field) const { return input_[static_cast<size_t>(field)]; }
+    std::string_view Input(DateField field) const {
+        return Input(field == DateField::First ? InputField::FirstDate : InputField::SecondDate);
+    }
     // Notes in the result whether the date of a field is known (read or computed).
     void MarkDate(DateField field, bool known = true);
 
     const ComputeRequest& request_;
     ComputeResult& result_;
-    TextAppender out_;
+    TextAppender& out_;
+    std::string_view input_[3];
     CalDate first_{};
     CalDate second_{};
     // The difference in days: as read, or as counted; 0 when the field is empty.

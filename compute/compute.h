@@ -20,12 +20,18 @@
 
 #include "compute/compute_request.h"
 #include "compute/compute_result.h"
+#include "core/text_appender.h"
 
 namespace tembrel {
 
 // Computes `request` into `result`, which is cleared first; reusing one result
 // for many computations reuses its buffers.
 void Compute(const ComputeRequest& request, ComputeResult& result);
+
+// Computes `request` into `result` but writes the report to `output` instead of
+// result.output, which stays empty: a writer of many reports (the batch mode)
+// has them written where they go, with no copy.
+void Compute(const ComputeRequest& request, ComputeResult& result, TextAppender& output);
 
 inline ComputeResult Compute(const ComputeRequest& request) {
     ComputeResult result;

@@ -14,21 +14,22 @@ namespace tembrel {
 
 void Compute(const ComputeRequest& request, ComputeResult& result) {
     result.Clear();
-    engine::Computation computation(request, result);
-    computation.Run();
+    TextAppender output(result.output);
+    engine::Computation(request, result, output).Run();
+}
+
+void Compute(const ComputeRequest& request, ComputeResult& result, TextAppender& output) {
+    result.Clear();
+    engine::Computation(request, result, output).Run();
 }
 
 namespace engine {
 
-Computation::Computation(const ComputeRequest& request, ComputeResult& result)
-    : request_(request), result_(result), out_(result.output) {}
+Computation::Computation(const ComputeRequest& request, ComputeResult& result, TextAppender& output)
+    : request_(request), result_(result), out_(output) {}
 
 std::string_view Computation::Text(TextItem item) const {
     return T(item, request_.language);
-}
-
-CalendarCode Computation::CalendarOf(DateField field) const {
-    return field == DateField::First ? request_.firstCalendar : request_.secondCalendar;
 }
 
 void Computation::MarkDate(DateField field, bool known) {
@@ -42,22 +43,22 @@ void Computation::MarkDate(DateField field, bool known) {
     }
 }
 
-std::string& Computation::FieldText(DateField field) {
-    return result_.Field(field == DateField::First ? InputField::FirstDate
-                                                   : InputField::SecondDate);
-}
-
 void Computation::Refuse(ComputeMessage message) {
     result_.message = message;
 }
 
 void Computation::Run() {
-    result_.Field(InputField::FirstDate).assign(TrimSpaces(request_.firstDate));
-    result_.Field(InputField::Difference).assign(TrimSpaces(request_.difference));
-    result_.Field(InputField::SecondDate).assign(TrimSpaces(request_.secondDate));
-    bool first = !FieldText(DateField::First).empty();
-    const bool diff = !result_.Field(InputField::Difference).empty();
-    const bool second = !FieldText(DateField::Second).empty();
+    input_[0] = TrimSpaces(request_.firstDate);
+    input_[1] = TrimSpaces(request_.difference);
+    input_[2] = TrimSpaces(request_.secondDate);
+    if (request_.keepFields) {
+        for (size_t i = 0; i < 3; ++i) {
+            result_.fields[i].assign(input_[i]);
+        }
+    }
+    bool first = !input_[0].empty();
+    const bool diff = !input_[1].empty();
+    const bool second = !input_[2].empty();
     if (!first && !diff && !second) {
         // Today is the first date, written as if the user had typed it.
         if (!IsJDNInRange(request_.today) ||
@@ -65,6 +66,7 @@ void Computation::Run() {
                                  FieldText(DateField::First))) {
             return;  // no day to start from
         }
+        input_[0] = FieldText(DateField::First);
         first = true;
     } else if (diff && !first && !second) {
         return;  // a difference alone computes nothing
@@ -133,8 +135,7 @@ bool Computation::ComputeInMonths(bool first, bool second) {
         Refuse(ComputeMessage::MonthsCalendarWithoutMonths);
         return false;
     }
-    std::string& diffText = result_.Field(InputField::Difference);
-    const ParsedWholeNumber number = ParseWholeNumber(diffText);
+    const ParsedWholeNumber number = ParseWholeNumber(Input(InputField::Difference));
     if (!number.ok()) {
         Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
                                                         : ComputeMessage::DifferenceInvalid);
@@ -142,7 +143,7 @@ bool Computation::ComputeInMonths(bool first, bool second) {
     }
     const int32_t months = number.value;
     result_.months = months;
-    diffText = FormatWholeNumber(months, request_.notation.thousSep);
+    result_.Field(InputField::Difference) = FormatWholeNumber(months, request_.notation.thousSep);
     const DateField given = first ? DateField::First : DateField::Second;
     if (!ValidateDate(given)) {
         return false;

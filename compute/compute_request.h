@@ -39,6 +39,13 @@ struct ComputeRequest {
     // What ends a line of the report: CR LF in the window's output box, LF on a
     // terminal.
     std::string_view lineEnd = "\r\n";
+    // The report as one line of a batch: a result out of range ends its report
+    // with its "Out of Range" line, without the empty line that the output box
+    // shows after it.
+    bool oneLine = false;
+    // False when only the report is wanted (the batch mode): the result's fields
+    // then hold only what the report needed, which spares their copies.
+    bool keepFields = true;
 };
 
 }  // namespace tembrel

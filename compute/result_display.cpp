@@ -10,7 +10,11 @@
 namespace tembrel::engine {
 
 void Computation::AppendDateWithCode(DateField field) {
-    out_.Add(FieldText(field));
+    if (request_.keepFields) {
+        out_.Add(FieldText(field));
+    } else {
+        AppendNormalForm(field, out_);
+    }
     AppendCalendarCode(out_, CalendarOf(field));
 }
 
@@ -22,12 +26,19 @@ void Computation::DisplayDate(DateField field) {
     }
     out_.Add(" = ");
     // An ordinal date outside years 1..9999 has no text: the field stays as it was.
-    if (!FormatJDNInNotation(jdn, CalendarOf(field), request_.notation, FieldText(field))) {
+    const CalendarCode cal = CalendarOf(field);
+    if (!CanWriteInNotation(jdn, cal)) {
         MarkDate(field, false);
         ReportOutOfRange();
         return;
     }
-    AppendDateWithCode(field);
+    if (request_.keepFields) {
+        FormatJDNInNotation(jdn, cal, request_.notation, FieldText(field));
+        out_.Add(FieldText(field));
+    } else {
+        AppendJDNInNotation(jdn, cal, request_.notation, out_);
+    }
+    AppendCalendarCode(out_, cal);
     AppendDayOfWeek(jdn);
     if (dateDiff_ != 0 && request_.verbose && result_.kind == ComputeKind::DateFromDays) {
         AppendVerboseNotes();
@@ -93,6 +104,9 @@ void Computation::ReportOutOfRange() {
 }
 
 void Computation::FinishOutputReport() {
+    if (request_.oneLine && result_.message == ComputeMessage::ResultOutOfRange) {
+        return;  // "Out of Range" ended the line
+    }
     out_.Add(request_.lineEnd);
 }
 

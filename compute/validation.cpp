@@ -11,11 +11,10 @@ namespace tembrel::engine {
 bool Computation::ValidateDate(DateField field) {
     const CalendarCode cal = CalendarOf(field);
     const bool isFirst = field == DateField::First;
-    std::string& text = FieldText(field);
     CalDate& record = Date(field);
     const NotationOptions& notation = request_.notation;
-    const ParsedDate parsed =
-        ParseDateField(text, cal, notation.order, notation.dateSep, notation.hyphen, record);
+    const ParsedDate parsed = ParseDateField(Input(field), cal, notation.order, notation.dateSep,
+                                             notation.hyphen, record);
     if (parsed.status != kParseValid) {
         if (parsed.status == kParseOutOfRange) {
             Refuse(isFirst ? ComputeMessage::FirstDateOutOfRange
@@ -26,16 +25,33 @@ bool Computation::ValidateDate(DateField field) {
         return false;
     }
     record.jdn = parsed.jdn;
-    // Every date read can be written in its own notation; the text stays as typed
-    // where it could not.
-    FormatJDNInNotation(parsed.jdn, cal, notation, text);
     MarkDate(field);
+    if (request_.keepFields) {
+        std::string& text = FieldText(field);
+        text.clear();
+        TextAppender out(text);
+        AppendNormalForm(field, out);
+    }
     return true;
 }
 
+void Computation::AppendNormalForm(DateField field, TextAppender& out) {
+    const CalDate& record = Date(field);
+    const CalendarCode cal = CalendarOf(field);
+    const NotationOptions& notation = request_.notation;
+    if (cal == CalendarCode::CE || cal == CalendarCode::JC) {
+        // A Common Era or Julian date that was read is the date of its own day
+        // number, so the record gives the normal form without converting back.
+        AppendDateText(out, record, notation.order, notation.dateSep, notation.thousSep);
+    } else if (!AppendJDNInNotation(record.jdn, cal, notation, out)) {
+        // Every date read can be written in its own notation; the text as typed
+        // stands where it could not.
+        out.Add(Input(field));
+    }
+}
+
 bool Computation::ValidateDateDiff() {
-    std::string& text = result_.Field(InputField::Difference);
-    const ParsedWholeNumber number = ParseWholeNumber(text);
+    const ParsedWholeNumber number = ParseWholeNumber(Input(InputField::Difference));
     if (!number.ok()) {
         Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
                                                         : ComputeMessage::DifferenceInvalid);
@@ -43,6 +59,7 @@ bool Computation::ValidateDateDiff() {
     }
     dateDiff_ = number.value;
     result_.days = number.value;
+    std::string& text = result_.Field(InputField::Difference);
     text.clear();
     TextAppender out(text);
     AppendWholeNumber(out, number.value, request_.notation.thousSep);

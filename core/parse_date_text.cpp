@@ -1,14 +1,16 @@
 // ParseDateText: Common Era, Julian and Revar Overe dates, and day numbers typed
 // in a calendar field.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
 #include "core/date_parsing.h"
-#include "core/parse_support.h"
 #include "core/string_utils.h"
 #include "core/whole_number.h"
+#include "libs/roroviri/calendar_rules.h"
+#include "libs/roroviri/date_text_reading.h"
 
 namespace tembrel {
 
@@ -73,6 +75,71 @@ int32_t MarkerFor(CalendarCode cal) {
     }
 }
 
+// Reads a run of one to seven digits from `at`, stopping at `end` or at the
+// character after it, which must be `stop` (or the end when `stop` is 0).
+// Returns false for anything else.
+bool ReadDigitRun(const char*& at, const char* end, char stop, int64_t& value) {
+    const char* const first = at;
+    value = 0;
+    // Eight digits at most are read: value < 10^8.
+    while (at != end && *at >= '0' && *at <= '9' && at - first < 8) {
+        value = value * 10 + (*at - '0');
+        ++at;
+    }
+    const auto count = at - first;
+    if (count == 0 || count > 7) {
+        return false;  // no digit, or a long year, which the general reading saturates
+    }
+    if (stop == 0) {
+        return at == end;
+    }
+    if (at == end || *at != stop) {
+        return false;
+    }
+    ++at;
+    return true;
+}
+
+// Reads the date typed most often, three runs of digits joined by two
+// separators and nothing else ("2008-01-15", "15.01.2008"), in one pass. Returns
+// the status, or nothing for any other text, which the general reading then
+// takes; for the texts it takes, the answer is the general reading's.
+std::optional<int> ReadPlainDate(std::string_view text, char separator, DateOrder order,
+                                 int32_t marker, CalDate& date) {
+    int64_t parts[3];
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    if (!ReadDigitRun(at, end, separator, parts[0]) ||
+        !ReadDigitRun(at, end, separator, parts[1]) || !ReadDigitRun(at, end, 0, parts[2]) ||
+        roroviri::MonthsInYear(marker) == 0) {
+        return std::nullopt;
+    }
+    const int yearAt = order == DateOrder::YMD ? 0 : 2;
+    const int monthAt = order == DateOrder::MDY ? 0 : 1;
+    const int dayAt = order == DateOrder::YMD ? 2 : (order == DateOrder::DMY ? 0 : 1);
+    const auto year = static_cast<int32_t>(parts[yearAt]);  // < 10^7
+    const int64_t month = parts[monthAt];
+    const int64_t day = parts[dayAt];
+    if (month < 1 || month > roroviri::MonthsInYear(marker) || day < 1 ||
+        day > roroviri::DaysInMonth(marker, year, static_cast<int32_t>(month))) {
+        return kParseInvalid;
+    }
+    if (year > lngMaxYear) {
+        return kParseOutOfRange;
+    }
+    const int64_t jdn =
+        roroviri::DayNumberOf(marker, year, static_cast<int32_t>(month), static_cast<int32_t>(day));
+    if (!IsJDNInRange(jdn)) {
+        return kParseOutOfRange;
+    }
+    date.year = year;
+    date.month = static_cast<int32_t>(month);
+    date.day = static_cast<int32_t>(day);
+    date.marker = marker;
+    date.jdn = static_cast<int32_t>(jdn);
+    return kParseValid;
+}
+
 bool ReadsYearFirstWithHyphens(CalendarCode cal) {
     return cal == CalendarCode::AN || cal == CalendarCode::NLW || cal == CalendarCode::ISO;
 }
@@ -94,6 +161,10 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
     if (cal == CalendarCode::JDN) {
         return ParseDayNumber(text, date);
     }
+    const int32_t marker = MarkerFor(cal);
+    if (const std::optional<int> plain = ReadPlainDate(text, separator, order, marker, date)) {
+        return *plain;
+    }
     // The date characters of a date typed by hand fit on the stack; a longer text
     // gets a buffer of its length.
     char shortText[64];
@@ -106,24 +177,22 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
     if (!HasDateShape(KeepDateCharsOf(text, separator, kept), separator)) {
         return kParseInvalid;
     }
-    CalDate parsed{};
-    const int32_t result = str_to_date(kept, static_cast<int32_t>(order), &parsed, MarkerFor(cal));
-    if (result == kStrToDateOutOfRange) {
+    const roroviri::DateTextReading reading =
+        roroviri::ReadDateText(kept, static_cast<int32_t>(order), marker);
+    if (reading.status == kStrToDateOutOfRange) {
         return kParseOutOfRange;
     }
-    if (result != kStrToDateValid) {
+    if (reading.status != kStrToDateValid) {
         return kParseInvalid;
     }
-    // The year of the text, not whatever the record held before.
-    if (parsed.year > lngMaxYear || parsed.year < -lngMaxYear) {
+    if (reading.year > lngMaxYear || reading.year < -lngMaxYear || !IsJDNInRange(reading.jdn)) {
         return kParseOutOfRange;
     }
-    const int32_t jdn = CalDateToJDN(parsed);
-    if (!IsJDNInRange(jdn)) {
-        return kParseOutOfRange;
-    }
-    parsed.jdn = jdn;
-    parse_support::StoreDate(parsed, date);
+    date.year = reading.year;
+    date.month = reading.month;
+    date.day = reading.day;
+    date.marker = marker;
+    date.jdn = reading.jdn;
     return kParseValid;
 }
 

@@ -5,9 +5,12 @@
 
 #include "libs/roroviri/calendar_rules.h"
 #include "libs/roroviri/civil_day_math.h"
+#include "libs/roroviri/date_text_reading.h"
 #include "libs/roroviri/roroviri.h"
 
 namespace {
+
+using namespace roroviri;
 
 constexpr int kPartCount = 3;
 
@@ -85,53 +88,74 @@ std::optional<PartPositions> PositionsOf(int32_t order) {
 
 }  // namespace
 
-extern "C" {
+namespace roroviri {
 
 // The checks run in this order, so that a text is called out of range only when
 // it is a date in every other respect: shape and order; month and day (day
 // against the month's longest length); year within 32 bits (else out of range);
 // day against the month's length in that year; day number within 32 bits (else
 // out of range).
-int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t marker) {
-    if (text == nullptr || date == nullptr || roroviri::MonthsInYear(marker) == 0) {
-        return kStrToDateInvalid;
+DateTextReading ReadDateText(const char* text, int32_t order, int32_t marker) {
+    DateTextReading reading;
+    if (text == nullptr || MonthsInYear(marker) == 0) {
+        return reading;
     }
     const std::optional<PartPositions> positions = PositionsOf(order);
     Part parts[kPartCount];
     if (!positions || !SplitParts(text, parts)) {
-        return kStrToDateInvalid;
+        return reading;
     }
     const Part& yearPart = parts[positions->year];
     const Part& monthPart = parts[positions->month];
     const Part& dayPart = parts[positions->day];
-    if (monthPart.negative || dayPart.negative ||
-        monthPart.magnitude > roroviri::MonthsInYear(marker)) {
-        return kStrToDateInvalid;
+    if (monthPart.negative || dayPart.negative || monthPart.magnitude > MonthsInYear(marker)) {
+        return reading;
     }
     const auto month = static_cast<int32_t>(monthPart.magnitude);  // [0, 12]
-    const int32_t longestMonth = roroviri::DaysInMonth(marker, kLeapYearOfAllCalendars, month);
+    const int32_t longestMonth = DaysInMonth(marker, kLeapYearOfAllCalendars, month);
     if (dayPart.magnitude < 1 || dayPart.magnitude > longestMonth) {
-        return kStrToDateInvalid;  // also month 0, whose length is 0
+        return reading;  // also month 0, whose length is 0
     }
     const auto day = static_cast<int32_t>(dayPart.magnitude);  // [1, 37]
     const int64_t fullYear = yearPart.negative ? -yearPart.magnitude : yearPart.magnitude;
     if (fullYear < std::numeric_limits<int32_t>::min() ||
         fullYear > std::numeric_limits<int32_t>::max()) {
-        return kStrToDateOutOfRange;
+        reading.status = kStrToDateOutOfRange;
+        return reading;
     }
     const auto year = static_cast<int32_t>(fullYear);
-    if (day > roroviri::DaysInMonth(marker, year, month)) {
+    if (day > DaysInMonth(marker, year, month)) {
+        return reading;
+    }
+    const int64_t jdn = DayNumberOf(marker, year, month, day);
+    if (!math::FitsJdn(jdn)) {
+        reading.status = kStrToDateOutOfRange;
+        return reading;
+    }
+    reading.status = kStrToDateValid;
+    reading.year = year;
+    reading.month = month;
+    reading.day = day;
+    reading.jdn = static_cast<int32_t>(jdn);
+    return reading;
+}
+
+}  // namespace roroviri
+
+extern "C" {
+
+int32_t str_to_date(const char* text, int32_t order, CalDate* date, int32_t marker) {
+    if (date == nullptr) {
         return kStrToDateInvalid;
     }
-    const int64_t jdn = roroviri::DayNumberOf(marker, year, month, day);
-    if (!roroviri::math::FitsJdn(jdn)) {
-        return kStrToDateOutOfRange;
+    const roroviri::DateTextReading reading = roroviri::ReadDateText(text, order, marker);
+    if (reading.status == kStrToDateValid) {
+        date->year = reading.year;
+        date->month = reading.month;
+        date->day = reading.day;
+        date->marker = marker;
     }
-    date->year = year;
-    date->month = month;
-    date->day = day;
-    date->marker = marker;
-    return kStrToDateValid;
+    return reading.status;
 }
 
 }  // extern "C"

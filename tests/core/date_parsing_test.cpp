@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 
 #include "core/calendar_binding.h"
@@ -288,6 +289,64 @@ TEST(ParseLPMDate, ReadsMonthFormAndChecksTheMonthLength) {
     EXPECT_EQ(ParseLPMDate("2008-13-01", date), kParseInvalid);
     EXPECT_EQ(ParseLPMDate("2008-02-29", date), kParseInvalid);
     EXPECT_EQ(ParseLPMDate("6000000-01-01", date), kParseOutOfRange);
+}
+
+}  // namespace
+}  // namespace tembrel
+
+namespace tembrel {
+namespace {
+
+// The calendar library's reader with the range rules of ParseDateText: what every
+// plain date text must read as.
+int LibraryReading(const std::string& text, DateOrder order, char marker, CalDate& date) {
+    date = CalDate{};
+    const int32_t result = str_to_date(text.c_str(), static_cast<int32_t>(order), &date, marker);
+    if (result == kStrToDateOutOfRange) {
+        return kParseOutOfRange;
+    }
+    if (result != kStrToDateValid) {
+        return kParseInvalid;
+    }
+    if (date.year > lngMaxYear || date.year < -lngMaxYear) {
+        return kParseOutOfRange;
+    }
+    const int32_t jdn = CalDateToJDN(date);
+    return IsJDNInRange(jdn) ? kParseValid : kParseOutOfRange;
+}
+
+// Texts of three runs of digits and two separators, the form read at once: the
+// same answer and the same day number as the library's general reader.
+TEST(ParseDateTextProperty, PlainDatesReadAsTheLibraryReadsThem) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> digitCount(1, 8);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        const char separator = "-/."[i % 3];
+        const DateOrder order = static_cast<DateOrder>((i / 3) % 3);
+        const CalendarCode cal = (i / 9) % 2 == 0 ? CalendarCode::CE : CalendarCode::JC;
+        std::string text;
+        for (int part = 0; part < 3; ++part) {
+            if (part > 0) {
+                text += separator;
+            }
+            // Short parts most of the time, so that many texts are dates.
+            const int count = i % 4 == 0 ? digitCount(random) : 1 + digit(random) % 2;
+            for (int d = 0; d < count; ++d) {
+                text += static_cast<char>('0' + digit(random));
+            }
+        }
+        CalDate expected{};
+        const int expectedStatus =
+            LibraryReading(text, order, cal == CalendarCode::JC ? 'J' : 'G', expected);
+        CalDate date{};
+        ASSERT_EQ(ParseDateText(text, std::string(1, separator), cal, order, date), expectedStatus)
+            << text;
+        if (expectedStatus == kParseValid) {
+            ASSERT_EQ(date.jdn, expected.jdn) << text;
+            ASSERT_EQ(date.year, expected.year) << text;
+        }
+    }
 }
 
 }  // namespace
