@@ -589,6 +589,8 @@ void MainWindowTest::startUpRestoresTheSavedSettingsInGerman() {
     // Expected: German everywhere, the date back with the caret after it.
     QCOMPARE(window_->windowTitle(), QStringLiteral("Tembrel 9.98"));
     QCOMPARE(caption(C::cmdCompute), QStringLiteral("Berechnen"));
+    QCOMPARE(caption(C::cmdCopyOutput), QStringLiteral("Kopieren in Zwischenablage"));
+    QCOMPARE(control(C::cmdCopyOutput)->width(), tembrel::qt::Pixels(3500));
     auto* languages = qobject_cast<QComboBox*>(control(C::cboLanguage));
     QCOMPARE(languages->currentIndex(), 1);
     QCOMPARE(languages->itemText(1), QStringLiteral("Deutsch"));
