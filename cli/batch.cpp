@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/cli_session.h"
+#include "cli/line_reader.h"
 #include "cli/lone_date_converter.h"
 #include "core/text_appender.h"
 
@@ -26,11 +27,10 @@ constexpr size_t kBlockBytes = 32 * 1024;
 
 // Whole lines of the input and what became of them.
 struct Block {
-    std::string input;  // whole lines with their line ends; the last line of the input may lack one
+    Lines input;
     std::string output;
     // Refusals: the number of the line within the block (from 0) and the message.
     std::vector<std::pair<size_t, std::string>> errors;
-    size_t lineCount = 0;
 };
 
 // One worker's means of computing: its own window state and lone-date converter.
@@ -45,39 +45,40 @@ class LineComputer {
     // Computes the lines of the block into its output and errors.
     void Compute(Block& block) {
         // Reports run to about four times the length of their input line.
-        block.output.reserve(block.input.size() * 4);
+        block.output.reserve(block.input.text.size() * 4);
         TextAppender out(block.output);
-        const std::string_view input = block.input;
+        const std::string_view input = block.input.text;
+        auto tooLong = block.input.tooLong.begin();
         size_t start = 0;
-        while (start < input.size()) {
-            size_t end = input.find('\n', start);
-            if (end == std::string_view::npos) {
-                end = input.size();
-            }
+        for (size_t number = 0; number < block.input.count; ++number) {
+            const size_t end = input.find('\n', start);
             std::string_view line = input.substr(start, end - start);
+            start = end + 1;
             if (!line.empty() && line.back() == '\r') {
                 line.remove_suffix(1);
             }
-            if (!line.empty()) {
-                ComputeLine(line, block, out);
+            if (tooLong != block.input.tooLong.end() && *tooLong == number) {
+                ++tooLong;
+                block.errors.emplace_back(
+                    number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+            } else if (line.find_first_not_of(" \t") != std::string_view::npos) {
+                ComputeLine(line, number, block, out);
             }
             out.Add('\n');
-            ++block.lineCount;
-            start = end + 1;
         }
     }
 
   private:
     // Adds the report of one line: a lone first date through the converter when
     // it can, everything else through the full Compute.
-    void ComputeLine(std::string_view line, Block& block, TextAppender& out) {
+    void ComputeLine(std::string_view line, size_t number, Block& block, TextAppender& out) {
         if (loneDates_ && converter_.AppendReport(line, out)) {
             return;
         }
         messages_.clear();
         if (!session_.Compute(line, options_.diff, options_.second, messages_)) {
             for (std::string& message : messages_) {
-                block.errors.emplace_back(block.lineCount, std::move(message));
+                block.errors.emplace_back(number, std::move(message));
             }
         }
         // The report's first line: a result out of range adds an empty line.
@@ -92,37 +93,13 @@ class LineComputer {
     std::vector<std::string> messages_;
 };
 
-// Fills the block with the next whole lines of the input: `carry` (the start of a
-// line read earlier) and at least kBlockBytes more, up to the last line end; the
-// rest goes back into `carry`. A line longer than a block makes the block longer.
-// Returns false when the input has ended (the block then holds all of the rest).
-bool ReadBlock(std::FILE* input, std::string& carry, Block& block) {
-    block.input.swap(carry);
-    carry.clear();
-    for (;;) {
-        const size_t before = block.input.size();
-        block.input.resize(before + kBlockBytes);
-        const size_t read = std::fread(block.input.data() + before, 1, kBlockBytes, input);
-        block.input.resize(before + read);
-        if (read < kBlockBytes) {
-            return false;  // end of input, or a read error, which ends it too
-        }
-        const size_t lastLineEnd = block.input.rfind('\n');
-        if (lastLineEnd != std::string::npos) {
-            carry.assign(block.input, lastLineEnd + 1);
-            block.input.resize(lastLineEnd + 1);
-            return true;
-        }
-    }
-}
-
 // The input and the output shared by the workers. Each worker reads a block,
 // computes it and writes it when its turn comes: the blocks are written in the
 // order they were read. The workers rarely wait for each other (blocks of equal
 // work finish in the order they started), so that threads are seldom woken.
 class BatchStreams {
   public:
-    BatchStreams(std::FILE* input, std::FILE* output) : input_(input), output_(output) {}
+    BatchStreams(std::FILE* input, std::FILE* output) : reader_(input), output_(output) {}
 
     // Fills the block with the next lines; returns its place in the order, or
     // nothing when the input has ended.
@@ -131,8 +108,8 @@ class BatchStreams {
         if (inputEnded_) {
             return std::nullopt;
         }
-        inputEnded_ = !ReadBlock(input_, carry_, block);
-        if (block.input.empty()) {
+        inputEnded_ = !reader_.Read(block.input, kBlockBytes);
+        if (block.input.count == 0) {
             inputEnded_ = true;
             return std::nullopt;
         }
@@ -154,24 +131,22 @@ class BatchStreams {
         for (const auto& [line, message] : block.errors) {
             errors_.push_back("line " + std::to_string(linesWritten_ + line + 1) + ": " + message);
         }
-        linesWritten_ += block.lineCount;
+        linesWritten_ += block.input.count;
         ++blocksWritten_;
         turn_.notify_all();
-        block.input.clear();
+        block.input.Clear();
         block.output.clear();
         block.errors.clear();
-        block.lineCount = 0;
     }
 
     // Returns the refusals of all blocks written, in input order.
     std::vector<std::string> TakeErrors() { return std::move(errors_); }
 
   private:
-    std::FILE* input_;
+    LineReader reader_;
     std::FILE* output_;
 
     std::mutex inputMutex_;
-    std::string carry_;  // the start of a line read with the block before
     bool inputEnded_ = false;
     uint64_t blocksRead_ = 0;
 

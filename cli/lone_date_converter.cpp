@@ -40,7 +40,7 @@ bool LoneDateConverter::AppendReport(std::string_view firstDate, TextAppender& o
     }
     CalDate record{};
     const ParsedDate parsed = ParseDateField(text, firstCal_, notation_.order, notation_.dateSep,
-                                             notation_.thousSep, notation_.hyphen, record);
+                                             notation_.hyphen, record);
     if (parsed.status != kParseValid) {
         return false;
     }

@@ -11,6 +11,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/month_command.h"
+#include "core/date_parsing.h"
 #include "core/today.h"
 #include "text/program_text.h"
 #include "text/program_text_numbers.h"
@@ -29,17 +30,19 @@ void WriteAll(const std::string& text, std::FILE* stream) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-bool SetToday(const std::string& text) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    char extra = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &extra) != 3 || month < 1 ||
-        month > 12 || day < 1 || day > 31) {
-        return false;
+// Takes the date of --today as today, read as a Common Era date typed year first
+// with "-"; returns the message for a text that is not such a date, else nothing.
+std::string SetToday(const std::string& text) {
+    CalDate date{};
+    const int status = ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD, date);
+    if (status == kParseOutOfRange) {
+        return "--today: the date lies outside the supported range: '" + text + "'";
     }
-    SetFixedToday({year, month, day});
-    return true;
+    if (status != kParseValid) {
+        return "--today takes a Common Era date as YYYY-MM-DD, such as 2008-01-15: '" + text + "'";
+    }
+    SetFixedToday({date.year, date.month, date.day});
+    return {};
 }
 
 int Run(const std::vector<std::string>& arguments) {
@@ -53,9 +56,12 @@ int Run(const std::vector<std::string>& arguments) {
         WriteAll(UsageText(), stdout);
         return kExitDone;
     }
-    if (options.today && !SetToday(*options.today)) {
-        std::fprintf(stderr, "tembrel-cli: --today takes a date as YYYY-MM-DD\n");
-        return kExitUsage;
+    if (options.today) {
+        const std::string refusal = SetToday(*options.today);
+        if (!refusal.empty()) {
+            std::fprintf(stderr, "tembrel-cli: %s\nTry 'tembrel-cli --help'.\n", refusal.c_str());
+            return kExitUsage;
+        }
     }
     ProgramTexts texts;
     const ProgramTextLoad load = texts.LoadProgramText();

@@ -8,6 +8,7 @@
 #include "core/date_formatting.h"
 #include "core/date_parsing.h"
 #include "core/string_utils.h"
+#include "core/whole_number.h"
 #include "text/program_text_numbers.h"
 
 namespace tembrel {
@@ -177,12 +178,13 @@ bool Computation::ComputeInMonths(std::string first, std::string diff, std::stri
                                 program_text::kMonthsCalendarHint});
         return false;
     }
-    int status = kParseInvalid;
-    const int32_t months = ParseJDNText(diff, status);
-    if (status <= 0) {
-        ShowComputeMessage(status < 0 ? kMsgDifferenceOutOfRange : kMsgDifferenceInvalid);
+    const ParsedWholeNumber number = ParseWholeNumber(diff);
+    if (!number.ok()) {
+        ShowComputeMessage(number.status == ParseStatus::OutOfRange ? kMsgDifferenceOutOfRange
+                                                                    : kMsgDifferenceInvalid);
         return false;
     }
+    const int32_t months = number.value;
     diff = FormatWholeNumber(months, form_.separators.strThousSep);
     form_.txbDateDiff.text = diff;
     const bool leapWeek = cal == CalendarCode::LPM;

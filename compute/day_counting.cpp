@@ -98,14 +98,11 @@ std::optional<int32_t> StepForward(int32_t first, int32_t days, DayCountOptions 
     }
     const int64_t weeks = count / 5;
     const int64_t rest = count - 5 * weeks;
-    int64_t start = first;
-    if (direction < 0) {
-        // Going back, the count runs up to and including the first date, so a first
-        // date on a weekend steps back from the Friday before it: that keeps the
-        // result's count from the first date equal to the difference.
-        start = BackToWorkday(start);
-    }
-    return InRange(StepWorkdays(start, rest, direction) + direction * 7 * weeks);
+    // The first date is not moved to a working day first, in either direction: from
+    // a Saturday, one working day back is the Friday before it, and when the whole
+    // weeks use up the count the result is the same weekday 7 days per 5 working
+    // days away.
+    return InRange(StepWorkdays(first, rest, direction) + direction * 7 * weeks);
 }
 
 std::optional<int32_t> StepBack(int32_t second, int32_t days, DayCountOptions options) {

@@ -5,9 +5,17 @@
 // The count between two dates takes the days after the earlier date up to and
 // including the later one; its sign says which date is later. Counting the first
 // date adds that date too when it is counted at all (a working day, or any day
-// when weekends count). Stepping by a count gives a date whose count from the
-// start date is that count. Whole weeks are handled arithmetically, so no routine
-// looks at more than a dozen single days, whatever the count.
+// when weekends count).
+//
+// Stepping a first date by working days passes that many working days: after it
+// going forwards, before it going back. The first date itself is not moved to a
+// working day first, so from a Saturday one working day back is the Friday before
+// it, and five forwards the next Saturday (whole weeks of five working days are
+// seven days). A second date on a weekend is moved back to the Friday before it
+// before the first date is found. The days-between count counts the days after
+// the first date, so it need not give a working-day difference back when the
+// first date falls on a weekend. Whole weeks are handled arithmetically, so no
+// routine looks at more than a dozen single days, whatever the count.
 #pragma once
 
 #include <cstdint>

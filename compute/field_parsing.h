@@ -9,6 +9,7 @@
 #include "core/calendar_codes.h"
 #include "core/date_parsing.h"
 #include "core/date_records.h"
+#include "core/whole_number.h"
 
 namespace tembrel {
 
@@ -19,14 +20,13 @@ struct ParsedDate {
 
 // Parses `text` by the parser of `cal`: LPM ParseLPMDate, LPW ParseLPWDate, ORD
 // ParseOrdinalDate with the hyphen option, ISO ParseISOWeekDate, JDN
-// ParseSignedJDN with the thousands separator, every other calendar ParseDateText with the date
+// ParseWholeNumber, every other calendar ParseDateText with the date
 // separator and the date order. `record` receives the calendar date where one exists: a Common Era,
 // Julian or ordinal date as parsed, and the year, month and day of a leap week month date, which
 // month arithmetic works on. Inline: the result then stays in registers, where a call returned it
 // through memory, which stalls the processor on every date read.
 inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOrder order,
-                                 std::string_view dateSep, std::string_view thousSep,
-                                 int16_t hyphen, CalDate& record) {
+                                 std::string_view dateSep, int16_t hyphen, CalDate& record) {
     ParsedDate parsed;
     switch (cal) {
         case CalendarCode::LPM: {
@@ -56,9 +56,12 @@ inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOr
             parsed.jdn = date.jdn;
             break;
         }
-        case CalendarCode::JDN:
-            parsed.status = ParseSignedJDN(text, parsed.jdn, thousSep);
+        case CalendarCode::JDN: {
+            const ParsedWholeNumber number = ParseWholeNumber(text);
+            parsed.status = static_cast<int>(number.status);
+            parsed.jdn = number.value;
             break;
+        }
         default:
             parsed.status = ParseDateText(text, dateSep, cal, order, record);
             parsed.jdn = record.jdn;

@@ -5,6 +5,7 @@
 #include "compute/form_rules.h"
 #include "core/date_formatting.h"
 #include "core/date_parsing.h"
+#include "core/whole_number.h"
 
 namespace tembrel {
 
@@ -14,7 +15,7 @@ bool Computation::ValidateDate(DateField field, std::string& text) {
     CalDate& record = isFirst ? form_.state.udtFirstDate : form_.state.udtSecondDate;
     const ParsedDate parsed =
         ParseDateField(text, cal, UsersDateFormat(form_), form_.separators.strDateSep,
-                       form_.separators.strThousSep, form_.options.intHyphen, record);
+                       form_.options.intHyphen, record);
     if (parsed.status <= 0) {
         if (parsed.status < 0) {
             ShowComputeMessage(isFirst ? kMsgFirstDateOutOfRange : kMsgSecondDateOutOfRange);
@@ -44,12 +45,13 @@ bool Computation::ValidateDateDiff(std::string& text) {
         form_.state.lngDateDiff = 0;
         return true;
     }
-    int status = kParseInvalid;
-    const int32_t value = ParseJDNText(text, status);
-    if (status <= 0) {
-        ShowComputeMessage(status < 0 ? kMsgDifferenceOutOfRange : kMsgDifferenceInvalid);
+    const ParsedWholeNumber number = ParseWholeNumber(text);
+    if (!number.ok()) {
+        ShowComputeMessage(number.status == ParseStatus::OutOfRange ? kMsgDifferenceOutOfRange
+                                                                    : kMsgDifferenceInvalid);
         return false;
     }
+    const int32_t value = number.value;
     form_.state.lngDateDiff = value;
     text = FormatWholeNumber(value, form_.separators.strThousSep);
     form_.txbDateDiff.text = text;

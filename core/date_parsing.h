@@ -29,7 +29,8 @@ inline constexpr int kNeitherForm = 0;
 
 // Parses a Common Era, Julian, Revar Overe or library leap week date written in
 // `order` with the date separator `dateSep` (one character: "-", "/" or "."),
-// or a Julian day number for calendar JDN (then only date.jdn is written).
+// or a Julian day number for calendar JDN (read by ParseWholeNumber; then only
+// date.jdn is written).
 // Spaces are ignored; so are every character other than digits, "-" and the
 // separator in a calendar date ("2008-03-15 CE"). A negative year stands first in
 // year-first order, or after the last separator ("15/03/-45", "15-03-(-45)").
@@ -38,21 +39,6 @@ inline constexpr int kNeitherForm = 0;
 // character answers kParseInvalid.
 int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
                   DateOrder order, CalDate& date);
-
-// Reads a whole number: keeps the digits and one "+" and one "-" written before
-// them, and drops every other character (thousands separators included), so
-// "-2,454,000" and "2.454.000 JDN" read. `status` gets kParseInvalid when no
-// digit is left (or a "-" follows the "+"), kParseOutOfRange for more than ten
-// digits or a value outside lngMinJDN..lngMaxJDN. Returns the value when the
-// status is kParseValid, else 0.
-int32_t ParseJDNText(std::string_view text, int& status);
-
-// Reads a signed whole number that may hold commas anywhere ("+1,000", "-12,34");
-// spaces at either end are allowed, nothing else. With "." as the thousands
-// separator, dots count as commas, so that a day number written with the user's
-// separator (2.454.000) reads back. A magnitude above 2099999999 is out of range.
-// `value` is written only when the status is kParseValid.
-int ParseSignedJDN(std::string_view text, int32_t& value, std::string_view thousSep = ",");
 
 // Checks an ordinal date text as typed: kCompactForm for yyyyddd, kHyphenatedForm
 // for yyyy-ddd, kNeitherForm otherwise. Year and day must be digits, the day

@@ -8,57 +8,19 @@
 #include "core/date_parsing.h"
 #include "core/parse_support.h"
 #include "core/string_utils.h"
+#include "core/whole_number.h"
 
 namespace tembrel {
 
 namespace {
 
-// Returns true when every "." of a day number stands where a thousands separator
-// belongs, counted from the right: "2.454.000" passes, "24.54000" does not. At
-// most three dots (the ten digits of the largest day number).
-bool DotsAreThousandsSeparators(std::string_view text) {
-    const int dots = CountChar(text, '.');
-    if (dots > 3) {
-        return false;
+// Reads a day number typed into a field of the JDN notation: a whole number.
+int ParseDayNumber(std::string_view text, CalDate& date) {
+    const ParsedWholeNumber number = ParseWholeNumber(text);
+    if (number.ok()) {
+        date.jdn = number.value;
     }
-    const size_t length = text.size();
-    for (int i = 0; i < dots; ++i) {
-        const size_t offsetFromEnd = 4 + 4 * static_cast<size_t>(i);  // 4, 8, 12
-        if (length < offsetFromEnd + 1 || text[length - offsetFromEnd] != '.') {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Returns true when the date separator appears in a day number only where it can
-// be read: "/" never, "-" only as a leading sign, "." only as thousands
-// separators.
-bool SeparatorFitsDayNumber(std::string_view text, char separator) {
-    switch (separator) {
-        case '/':
-            return CountChar(text, '/') == 0;
-        case '-': {
-            const int minus = CountChar(text, '-');
-            return minus == 0 || (minus == 1 && text.front() == '-');
-        }
-        case '.':
-            return DotsAreThousandsSeparators(text);
-        default:
-            return true;
-    }
-}
-
-int ParseDayNumber(std::string_view text, char separator, CalDate& date) {
-    if (!SeparatorFitsDayNumber(text, separator)) {
-        return kParseInvalid;
-    }
-    int status = kParseInvalid;
-    const int32_t jdn = ParseJDNText(text, status);
-    if (status == kParseValid) {
-        date.jdn = jdn;
-    }
-    return status;
+    return static_cast<int>(number.status);
 }
 
 // How many "-" and separators the date characters of a text hold.
@@ -130,7 +92,7 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
         }
     }
     if (cal == CalendarCode::JDN) {
-        return ParseDayNumber(RemoveSpaces(text), separator, date);
+        return ParseDayNumber(text, date);
     }
     // The date characters of a date typed by hand fit on the stack; a longer text
     // gets a buffer of its length.

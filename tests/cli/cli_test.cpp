@@ -89,6 +89,17 @@ TEST(Cli, UsageErrorsGiveStatusTwo) {
     EXPECT_EQ(Cli({"--version"}).out, "tembrel-cli (Tembrel) 9.98\n");
 }
 
+TEST(Cli, TodayIsValidatedLikeATypedDate) {
+    ProcessResult result = Cli({"--today", "2008-02-30"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--today"), std::string::npos) << result.err;
+    result = Cli({"--today", "99999999-01-01"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("outside the supported range"), std::string::npos) << result.err;
+    EXPECT_EQ(Cli({"--today", "2008-02-29"}).out, "2008-02-29 CE, Friday\n");
+}
+
 TEST(Cli, BatchGivesOneLinePerInputLine) {
     const ProcessResult result = Cli({"--batch", "--second-cal", "ISO", "--terse"},
                                      "2008-01-15\n\n2008-02-30\r\n  1999-12-31  \n-5000000-01-01");
@@ -102,6 +113,17 @@ TEST(Cli, BatchGivesOneLinePerInputLine) {
     EXPECT_EQ(result.err,
               "line 3: First date is not valid in specified calendar using specified date "
               "format.\n");
+}
+
+TEST(Cli, BatchRefusesOverLongLinesAndAnswersBlankLinesWithEmptyOnes) {
+    const std::string longLine(5'000'000, '7');
+    const ProcessResult result =
+        Cli({"--batch", "--terse"}, "2008-01-15\n" + longLine + "\n \t \n" + longLine);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "2008-01-15 CE, Tuesday\n\n\n\n");
+    EXPECT_EQ(result.err,
+              "line 2: the line is longer than 4096 bytes\n"
+              "line 4: the line is longer than 4096 bytes\n");
 }
 
 TEST(Cli, BatchAppliesTheOtherFields) {

@@ -13,6 +13,7 @@
 
 #include "cli/batch.h"
 #include "cli/cli_session.h"
+#include "cli/line_reader.h"
 #include "cli/lone_date_converter.h"
 #include "compute/form_rules.h"
 #include "core/calendar_tables.h"
@@ -340,7 +341,10 @@ BatchRun LineByLine(const std::string& input, const CliOptions& options,
             line.pop_back();
         }
         ++number;
-        if (!line.empty()) {
+        if (end - start > kMaxLineBytes) {
+            run.errors.push_back("line " + std::to_string(number) +
+                                 ": the line is longer than 4096 bytes");
+        } else if (line.find_first_not_of(" \t") != std::string::npos) {
             CliSession session(options, texts);
             std::vector<std::string> messages;
             session.Compute(line, options.diff, options.second, messages);
@@ -367,8 +371,10 @@ TEST_F(LoneDateConverterTest, BatchGivesWhatLineByLineComputesGiveAcrossBlocks) 
             input += "\n";
         }
     }
-    // A line longer than a block, and a last line without a line end.
+    // A line longer than a block, one just short enough, and a last line without
+    // a line end.
     input += std::string(70000, ' ') + "2008-01-15\n";
+    input += std::string(kMaxLineBytes - 10, ' ') + "2008-01-15\n";
     input += "2008-02-30";
     // A lone date, a difference, and two dates in months, which Compute refuses
     // and answers by switching to days: every line must be refused all the same.

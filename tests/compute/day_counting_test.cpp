@@ -37,6 +37,19 @@ int64_t BruteCount(int32_t first, int32_t second, DayCountOptions options) {
     return count;
 }
 
+// The days a step from `from` to `to` passed, one at a time: those after `from` up
+// to and including `to` going forwards, those from `to` up to but excluding `from`
+// going back.
+int64_t CountedDaysPassed(int32_t from, int32_t to, DayCountOptions options) {
+    int64_t count = 0;
+    const int32_t low = from < to ? from + 1 : to;
+    const int32_t high = from < to ? to : from - 1;
+    for (int32_t day = low; day <= high; ++day) {
+        count += (options.includeWeekends || IsWorkday(day)) ? 1 : 0;
+    }
+    return count;
+}
+
 TEST(CountDaysBetween, WorkingDayExamples) {
     const DayCountOptions workdays = Options(false, false);
     const DayCountOptions workdaysAndFirst = Options(false, true);
@@ -72,8 +85,14 @@ TEST(DateFromDifference, WorkingDayExamples) {
     EXPECT_EQ(FirstDateFrom(kSaturday20080105 + 7, 5, workdays), kFriday20080104)
         << "a Saturday second date is moved back to Friday first";
     EXPECT_EQ(SecondDateFrom(kMonday20080107, -1, workdays), kFriday20080104);
-    EXPECT_EQ(SecondDateFrom(kSaturday20080105 + 1, -1, workdays), kFriday20080104 - 1)
-        << "going back from a Sunday, the Friday before it is the first day counted";
+    // Going back from a weekend, the first date is not moved first either.
+    EXPECT_EQ(SecondDateFrom(kSaturday20080105, -1, workdays), kFriday20080104);
+    EXPECT_EQ(SecondDateFrom(kSaturday20080105 + 1, -1, workdays), kFriday20080104);
+    EXPECT_EQ(SecondDateFrom(kSaturday20080105, -5, workdays), kSaturday20080105 - 7)
+        << "whole weeks that use up the count keep the weekday";
+    EXPECT_EQ(SecondDateFrom(kSaturday20080105, -6, workdays), kFriday20080104 - 7);
+    EXPECT_EQ(SecondDateFrom(kSaturday20080105, -1, Options(false, true)), kFriday20080104)
+        << "a first date on a weekend is not one of the days counted";
 }
 
 TEST(DateFromDifference, WeekendsCounted) {
@@ -122,6 +141,13 @@ TEST(DayCountingProperty, AgreesWithTheDayByDayCount) {
                 }
                 const int32_t second = *SecondDateFrom(start, difference, options);
                 const int32_t firstDate = *FirstDateFrom(start, difference, options);
+                ASSERT_EQ(CountedDaysPassed(start, second, options),
+                          std::abs(difference) - (first && (weekends || IsWorkday(start)) ? 1 : 0))
+                    << "second from " << start << " " << difference << " " << weekends << first
+                    << " gave " << second;
+                if (!IsWorkday(start) && !weekends) {
+                    continue;  // the count after a weekend date need not invert the step
+                }
                 // With the first date counted, a difference of one day can give the
                 // date itself, whose count is +1 whichever way the difference went.
                 const auto matches = [&](int64_t count) {
