@@ -6,8 +6,8 @@
 
 #include "app/termination_signals.h"
 #include "text/program_text.h"
-#include "ui/main/main_window.h"
-#include "ui/windows/qt_controls.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_controls.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

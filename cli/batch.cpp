@@ -11,9 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "cli/cli_session.h"
+#include "cli/cli_request.h"
 #include "cli/line_reader.h"
-#include "cli/lone_date_converter.h"
+#include "compute/compute.h"
+#include "compute/compute_messages.h"
 #include "core/text_appender.h"
 
 namespace tembrel::cli {
@@ -33,14 +34,12 @@ struct Block {
     std::vector<std::pair<size_t, std::string>> errors;
 };
 
-// One worker's means of computing: its own window state and lone-date converter.
+// One worker's means of computing: the request of the command line, whose first
+// date each line replaces, and a result whose buffers every line reuses.
 class LineComputer {
   public:
-    LineComputer(const CliOptions& options, const ProgramTexts& texts)
-        : options_(options),
-          session_(options, texts),
-          converter_(session_.Form()),
-          loneDates_(LoneDateConverter::Applies(options)) {}
+    LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today)
+        : request_(RequestFor(options, today)), texts_(texts) {}
 
     // Computes the lines of the block into its output and errors.
     void Compute(Block& block) {
@@ -69,28 +68,22 @@ class LineComputer {
     }
 
   private:
-    // Adds the report of one line: a lone first date through the converter when
-    // it can, everything else through the full Compute.
+    // Adds the first line of the line's report: an out-of-range result has an
+    // empty second line.
     void ComputeLine(std::string_view line, size_t number, Block& block, TextAppender& out) {
-        if (loneDates_ && converter_.AppendReport(line, out)) {
-            return;
+        request_.firstDate = line;
+        tembrel::Compute(request_, result_);
+        if (result_.message != ComputeMessage::None) {
+            block.errors.emplace_back(
+                number, MessageText(result_.message, request_.language, texts_, "\n"));
         }
-        messages_.clear();
-        if (!session_.Compute(line, options_.diff, options_.second, messages_)) {
-            for (std::string& message : messages_) {
-                block.errors.emplace_back(number, std::move(message));
-            }
-        }
-        // The report's first line: a result out of range adds an empty line.
-        const std::string_view report = session_.OutputText();
-        out.Add(report.substr(0, report.find("\r\n")));
+        const std::string_view report = result_.output;
+        out.Add(report.substr(0, report.find('\n')));
     }
 
-    const CliOptions& options_;
-    CliSession session_;
-    const LoneDateConverter converter_;
-    const bool loneDates_;
-    std::vector<std::string> messages_;
+    ComputeRequest request_;
+    ComputeResult result_;
+    const ProgramTexts& texts_;
 };
 
 // The input and the output shared by the workers. Each worker reads a block,
@@ -170,9 +163,9 @@ void Work(BatchStreams& streams, LineComputer& computer, Block& block,
 }  // namespace
 
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
-                                  const ProgramTexts& texts, unsigned threads) {
+                                  const ProgramTexts& texts, int32_t today, unsigned threads) {
     BatchStreams streams(input, output);
-    LineComputer computer(options, texts);
+    LineComputer computer(options, texts, today);
     Block block;
     const std::optional<uint64_t> first = streams.Read(block);
     std::vector<std::thread> pool;
@@ -180,7 +173,7 @@ std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const Cli
     if (streams.MoreInput()) {
         for (unsigned w = 1; w < threads; ++w) {
             pool.emplace_back([&] {
-                LineComputer helperComputer(options, texts);
+                LineComputer helperComputer(options, texts, today);
                 Block helperBlock;
                 Work(streams, helperComputer, helperBlock, streams.Read(helperBlock));
             });

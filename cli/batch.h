@@ -2,6 +2,7 @@
 // the options of the command line.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,9 +20,9 @@ namespace tembrel::cli {
 //
 // The input is read and the output written in blocks of a few thousand lines, so
 // that memory stays small whatever the length of the input; up to `threads`
-// workers, each with its own window state, compute the blocks, and the output
+// workers, each with its own request and result, compute the blocks, and the output
 // keeps the order of the input.
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
-                                  const ProgramTexts& texts, unsigned threads);
+                                  const ProgramTexts& texts, int32_t today, unsigned threads);
 
 }  // namespace tembrel::cli

@@ -1,16 +1,18 @@
 // tembrel-cli: the date converter and calculator for scripts and terminals. It
-// runs the same Compute as the desktop program and prints the report lines.
+// runs the same computation engine as the desktop program and prints the report
+// lines.
+#include <algorithm>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cli/batch.h"
 #include "cli/cli_options.h"
-#include "cli/cli_session.h"
+#include "cli/cli_request.h"
 #include "cli/month_command.h"
+#include "compute/compute.h"
+#include "compute/compute_messages.h"
 #include "core/date_parsing.h"
 #include "core/today.h"
 #include "text/program_text.h"
@@ -26,42 +28,48 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitNoDataFile = 3;
 
-void WriteAll(const std::string& text, std::FILE* stream) {
+void WriteAll(std::string_view text, std::FILE* stream) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-// Takes the date of --today as today, read as a Common Era date typed year first
-// with "-"; returns the message for a text that is not such a date, else nothing.
-std::string SetToday(const std::string& text) {
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "tembrel-cli: %s\nTry 'tembrel-cli --help'.\n", message.c_str());
+    return kExitUsage;
+}
+
+// Today's day number: the date of --today, read as a Common Era date typed year
+// first with "-", or the system's local date. Returns the message for a --today
+// that is not such a date in `refusal`.
+int32_t TodayOf(const CliOptions& options, std::string& refusal) {
+    if (!options.today) {
+        return SystemTodayJDN();
+    }
+    const std::string& text = *options.today;
     CalDate date{};
     const int status = ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD, date);
     if (status == kParseOutOfRange) {
-        return "--today: the date lies outside the supported range: '" + text + "'";
+        refusal = "--today: the date lies outside the supported range: '" + text + "'";
+    } else if (status != kParseValid) {
+        refusal =
+            "--today takes a Common Era date as YYYY-MM-DD, such as 2008-01-15: '" + text + "'";
     }
-    if (status != kParseValid) {
-        return "--today takes a Common Era date as YYYY-MM-DD, such as 2008-01-15: '" + text + "'";
-    }
-    SetFixedToday({date.year, date.month, date.day});
-    return {};
+    return date.jdn;
 }
 
 int Run(const std::vector<std::string>& arguments) {
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     const CliOptions& options = parsed.options;
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "tembrel-cli: %s\nTry 'tembrel-cli --help'.\n", parsed.error.c_str());
-        return kExitUsage;
+        return UsageError(parsed.error);
     }
     if (options.help) {
         WriteAll(UsageText(), stdout);
         return kExitDone;
     }
-    if (options.today) {
-        const std::string refusal = SetToday(*options.today);
-        if (!refusal.empty()) {
-            std::fprintf(stderr, "tembrel-cli: %s\nTry 'tembrel-cli --help'.\n", refusal.c_str());
-            return kExitUsage;
-        }
+    std::string refusal;
+    const int32_t today = TodayOf(options, refusal);
+    if (!refusal.empty()) {
+        return UsageError(refusal);
     }
     ProgramTexts texts;
     const ProgramTextLoad load = texts.LoadProgramText();
@@ -81,29 +89,27 @@ int Run(const std::vector<std::string>& arguments) {
         return RunMonthCommand(options, texts);
     }
     if (options.batch) {
-        const std::vector<std::string> errors = RunBatch(
-            stdin, stdout, options, texts, std::max(1u, std::thread::hardware_concurrency()));
+        const std::vector<std::string> errors =
+            RunBatch(stdin, stdout, options, texts, today,
+                     std::max(1u, std::thread::hardware_concurrency()));
         for (const std::string& error : errors) {
             std::fprintf(stderr, "%s\n", error.c_str());
         }
         return errors.empty() ? kExitDone : kExitRefused;
     }
-    CliSession session(options, texts);
-    std::vector<std::string> messages;
-    const bool accepted = session.Compute(options.first, options.diff, options.second, messages);
-    if (accepted && messages.empty() && session.OutputText().empty()) {
-        // The window's Compute does nothing with a difference and no date; a
-        // script is told rather than handed an empty answer.
-        std::fprintf(stderr,
-                     "tembrel-cli: a date difference needs a first or a second date\n"
-                     "Try 'tembrel-cli --help'.\n");
-        return kExitUsage;
+    const ComputeResult result = Compute(RequestFor(options, today));
+    if (result.kind == ComputeKind::None && result.message == ComputeMessage::None) {
+        // The window does nothing with a difference and no date; a script is told
+        // rather than handed an empty answer.
+        return UsageError("a date difference needs a first or a second date");
     }
-    WriteAll(ToUnixLineEnds(session.OutputText()), stdout);
-    for (const std::string& message : messages) {
+    WriteAll(result.output, stdout);
+    if (result.message != ComputeMessage::None) {
+        const std::string message = MessageText(result.message, options.language, texts, "\n");
         std::fprintf(stderr, "%s\n", message.c_str());
+        return kExitRefused;
     }
-    return accepted ? kExitDone : kExitRefused;
+    return kExitDone;
 }
 
 }  // namespace

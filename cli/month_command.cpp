@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <optional>
 
-#include "cli/cli_session.h"
+#include "cli/cli_request.h"
+#include "compute/month_grid.h"
+#include "core/number_text.h"
 #include "core/string_utils.h"
 #include "text/calendar_names.h"
-#include "ui/windows/month_grid.h"
-#include "ui/windows/month_year.h"
 
 namespace tembrel::cli {
 
@@ -50,8 +50,8 @@ MonthCommandResult Refuse(std::string message) {
 }  // namespace
 
 MonthCommandResult MonthCommandOutput(const CliOptions& options) {
-    const YearReading year = ReadYearText(options.monthYear);
-    if (!IsPlainYearText(options.monthYear) || year.status != YearTextStatus::Valid) {
+    const std::optional<int64_t> year = WholeNumberOf(TrimSpaces(options.monthYear));
+    if (!year || *year < INT32_MIN || *year > INT32_MAX) {
         return Refuse("the year must be a whole number, such as 2009 or -45: '" +
                       options.monthYear + "'");
     }
@@ -65,7 +65,7 @@ MonthCommandResult MonthCommandOutput(const CliOptions& options) {
             "--iso shows ISO week dates only for Common Era months with weeks beginning on "
             "Monday: give --monday and leave out --julian");
     }
-    const std::optional<MonthGrid> grid = BuildMonthGrid({.year = year.year,
+    const std::optional<MonthGrid> grid = BuildMonthGrid({.year = static_cast<int32_t>(*year),
                                                           .month = *month,
                                                           .julian = options.julian,
                                                           .mondayFirst = options.monday,

@@ -52,3 +52,27 @@ function(tembrel_add_test name)
       DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# Registers a Qt Test executable that drives real windows on the offscreen
+# platform: tembrel_add_qt_test(main_window SOURCES main_window_test.cpp
+#                               DEPS tembrel::ui_qt [TIMEOUT seconds])
+# gives the executable test_<name> (with moc) and the CTest test <name>.
+function(tembrel_add_qt_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  set(target test_${name})
+  add_executable(${target} ${ARG_SOURCES})
+  set_target_properties(${target} PROPERTIES
+    AUTOMOC ON
+    RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} Qt6::Test tembrel_test_support)
+  target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+  tembrel_warnings(${target})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND ${target})
+  set_tests_properties(${name} PROPERTIES
+    LABELS unit
+    TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,98 +1,92 @@
-// The Compute command and the operations it runs: validation of the three
-// fields, days between two dates, a date from a date and a difference in days or
-// months, and the report lines. It works on the main window's state, asks the
-// user through UserDialogs and reads numbered texts from the language data file.
+// The steps of one computation, behind Compute. One object per call: it holds the
+// request, writes the result, and keeps the dates and the difference as the steps
+// read and compute them.
 //
-// Where the first and second date have twin operations (ValidateFirstDate and
-// ValidateSecondDate, DisplayFirstDate and DisplaySecondDate), one routine takes
-// the field as a parameter and the named twins call it.
+// Where the first and the second date have twin steps (validating, displaying,
+// computing one from the other), one routine takes the field as a parameter.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
-#include "compute/clear_one_field.h"
-#include "compute/main_form_state.h"
-#include "compute/user_dialogs.h"
-#include "text/program_text.h"
+#include "compute/compute_request.h"
+#include "compute/compute_result.h"
+#include "core/date_records.h"
+#include "core/text_appender.h"
 #include "text/text_table.h"
 
-namespace tembrel {
+namespace tembrel::engine {
+
+// One of the two date fields.
+enum class DateField : uint8_t { First, Second };
 
 class Computation {
   public:
-    Computation(MainFormState& form, UserDialogs& dialogs, const ProgramTexts& programTexts,
-                ClearOneFieldDialog& clearDialog);
+    Computation(const ComputeRequest& request, ComputeResult& result);
+    Computation(const Computation&) = delete;
+    Computation& operator=(const Computation&) = delete;
 
-    // The Compute button (and Enter in an input field): trims the fields, decides
-    // what to compute from the fields that hold text, and reports it.
-    void cmdCompute_Click();
+    // Decides from the filled texts what to compute and computes it.
+    void Run();
 
-    // Asks which field to empty when all three are filled; false when cancelled.
-    bool ClearOneField();
-    // Copies the options into the snapshot.
-    void ReadOptions();
-    // Notes whether a lone date is converted into its own calendar.
-    void SetNoDateDiffAndSameCal();
-    // The dispatchers; each takes the trimmed first date, difference and second
-    // date texts and returns true when the requested result was produced.
-    bool ComputeInDays(std::string first, std::string diff, std::string second);
-    bool ComputeInMonths(std::string first, std::string diff, std::string second);
+  private:
+    // The dispatchers: a lone date or a difference in days, and a difference in
+    // months. Each returns true when the requested result was produced.
+    bool ComputeInDays(bool first, bool diff, bool second);
+    bool ComputeInMonths(bool first, bool second);
 
-    // Validation: parses a field in its calendar, shows a message and answers
-    // false when it is not a date, else stores the date and rewrites the field
-    // (and `text`) in its normal form.
-    bool ValidateDate(DateField field, std::string& text);
-    bool ValidateFirstDate(std::string& text) { return ValidateDate(DateField::First, text); }
-    bool ValidateSecondDate(std::string& text) { return ValidateDate(DateField::Second, text); }
-    bool ValidateDateDiff(std::string& text);
+    // Reads a date field in its calendar, or the difference; on success writes
+    // the normal form into the field, else sets the message. Returns success.
+    bool ValidateDate(DateField field);
+    bool ValidateDateDiff();
 
-    // Days between the two dates into lngDateDiff; false when out of range.
+    // The days between the two dates into the difference; false when out of range.
     bool ComputeDaysBetween();
-    // Writes the day count into the difference field and the report line.
+    // Writes the day count into the difference field and the report.
     void DisplayDateDiff();
+    void AppendBreakdown();
 
-    // A date from the other date and lngDateDiff; false when out of range.
-    bool ComputeSecondDate();
-    bool ComputeFirstDate();
+    // The other date from a date and the difference in days, or in months;
+    // false when out of range.
+    bool ComputeDateFrom(DateField given);
+    bool AddMonthsTo(DateField given, int32_t months);
 
     // Writes a computed date into its field and completes the report line.
     void DisplayDate(DateField field);
-    void DisplayFirstDate() { DisplayDate(DateField::First); }
-    void DisplaySecondDate() { DisplayDate(DateField::Second); }
-    void AppendDayOfWeek(const CalDate& date);
+    // The report of a date and a difference: the date with its code,
+    // "plus"/"minus", the number without sign and the unit word.
+    void AppendDifferenceLine(DateField given, DifferenceUnit unit);
+    void AppendDateWithCode(DateField field);
+    void AppendDayOfWeek(int32_t jdn);
     void AppendVerboseNotes();
-    std::string DayOrDays(int32_t lngNumDays) const;
-    std::string MonthOrMonths(int32_t lngNumMonths) const;
+    // "day" or "days", "month" or "months" for a count, in the request's language.
+    void AppendDayOrDays(int64_t count);
+    void AppendMonthOrMonths(int64_t count);
+    void AppendUnitWord(TextItem singular, TextItem plural, int64_t count);
 
-    // Notes "Out of Range" in the output and shows the message.
+    // Notes "Out of Range" in the report and sets the message.
     void ReportOutOfRange();
+    // Ends the report's line.
+    void FinishOutputReport();
+    void Refuse(ComputeMessage message);
 
-    // The Today button of a field (index 0 first, 1 second): puts today's date
-    // into the field in the field's notation.
-    void cmdToday_Click(int index);
-
-  private:
     std::string_view Text(TextItem item) const;
-    std::string ErrorTitle() const;
-    void ShowComputeMessage(int number);
-    void ShowProgramTextMessage(std::initializer_list<int32_t> numbers);
-    // Writes a day number in a field's calendar by the notation rules, with the
-    // hyphen flag of the snapshot; false for an ordinal date outside 1..9999.
-    bool WriteInCalendar(int32_t jdn, CalendarCode cal, std::string& text) const;
-    // The report line of a date and a difference: G, "plus"/"minus", the number
-    // and the unit word.
-    void AppendDifferenceLine(DateField given, const std::string& diffText,
-                              const std::string& unitWord);
-    void AppendBreakdown();
-    std::string UnitWord(TextItem singular, TextItem plural, int64_t count) const;
-    void Append(std::string_view text);
+    CalendarCode CalendarOf(DateField field) const;
+    CalDate& Date(DateField field) { return field == DateField::First ? first_ : second_; }
+    std::string& FieldText(DateField field);
+    // Notes in the result whether the date of a field is known (read or computed).
+    void MarkDate(DateField field, bool known = true);
 
-    MainFormState& form_;
-    UserDialogs& dialogs_;
-    const ProgramTexts& programTexts_;
-    ClearOneFieldDialog& clearDialog_;
+    const ComputeRequest& request_;
+    ComputeResult& result_;
+    TextAppender out_;
+    CalDate first_{};
+    CalDate second_{};
+    // The difference in days: as read, or as counted; 0 when the field is empty.
+    int32_t dateDiff_ = 0;
+    // A lone date converted into its own calendar: the report gives only its
+    // weekday.
+    bool sameCalendarConversion_ = false;
 };
 
-}  // namespace tembrel
+}  // namespace tembrel::engine

@@ -1,212 +1,173 @@
-#include <string>
-
+// Compute and its two dispatchers: which fields are filled decides what is
+// computed; a difference in days and a lone date go one way, a difference in
+// months the other.
 #include "compute/computation.h"
-#include "compute/compute_messages.h"
-#include "compute/form_rules.h"
+#include "compute/compute.h"
 #include "compute/month_arithmetic.h"
-#include "compute/output_box.h"
+#include "core/calendar_tables.h"
 #include "core/date_formatting.h"
-#include "core/date_parsing.h"
+#include "core/notation.h"
 #include "core/string_utils.h"
 #include "core/whole_number.h"
-#include "text/program_text_numbers.h"
 
 namespace tembrel {
 
-Computation::Computation(MainFormState& form, UserDialogs& dialogs,
-                         const ProgramTexts& programTexts, ClearOneFieldDialog& clearDialog)
-    : form_(form), dialogs_(dialogs), programTexts_(programTexts), clearDialog_(clearDialog) {}
+void Compute(const ComputeRequest& request, ComputeResult& result) {
+    result.Clear();
+    engine::Computation computation(request, result);
+    computation.Run();
+}
+
+namespace engine {
+
+Computation::Computation(const ComputeRequest& request, ComputeResult& result)
+    : request_(request), result_(result), out_(result.output) {}
 
 std::string_view Computation::Text(TextItem item) const {
-    return T(item, form_.intLanguage);
+    return T(item, request_.language);
 }
 
-std::string Computation::ErrorTitle() const {
-    return std::string(Text(TextItem::Error)) + "!";
+CalendarCode Computation::CalendarOf(DateField field) const {
+    return field == DateField::First ? request_.firstCalendar : request_.secondCalendar;
 }
 
-void Computation::ShowComputeMessage(int number) {
-    dialogs_.ShowMessage(ComputeMsg(number, form_.intLanguage), ErrorTitle(), MessageIcon::None);
-}
-
-void Computation::ShowProgramTextMessage(std::initializer_list<int32_t> numbers) {
-    std::string prompt;
-    bool firstLine = true;
-    for (const int32_t number : numbers) {
-        if (!firstLine) {
-            prompt += kLineEnd;
-        }
-        firstLine = false;
-        prompt += programTexts_.ProgramText(number);
-    }
-    dialogs_.ShowMessage(prompt, Text(TextItem::Compute), MessageIcon::None);
-}
-
-void Computation::cmdCompute_Click() {
-    for (TextBoxState* box : {&form_.txbFirstDate, &form_.txbDateDiff, &form_.txbSecondDate}) {
-        TrimSpacesInPlace(box->text);
-    }
-    const bool first = !form_.txbFirstDate.text.empty();
-    const bool diff = !form_.txbDateDiff.text.empty();
-    const bool second = !form_.txbSecondDate.text.empty();
-    if (!first && !diff && !second) {
-        cmdToday_Click(0);
-    } else if (diff && !first && !second) {
-        SetTheFocus(form_);
-        return;
-    } else if (first && diff && second) {
-        if (!ClearOneField()) {
-            SetTheFocus(form_);
-            return;
-        }
-    }
-    ReadOptions();
-    SetNoDateDiffAndSameCal();
-    const bool onlyFirst = form_.txbSecondDate.text.empty() && form_.txbDateDiff.text.empty();
-    const bool onlySecond = form_.txbFirstDate.text.empty() && form_.txbDateDiff.text.empty();
-    if (!form_.optMonths || onlyFirst || onlySecond) {
-        ComputeInDays(form_.txbFirstDate.text, form_.txbDateDiff.text, form_.txbSecondDate.text);
+void Computation::MarkDate(DateField field, bool known) {
+    const int32_t jdn = Date(field).jdn;
+    if (field == DateField::First) {
+        result_.hasFirstDate = known;
+        result_.firstJDN = known ? jdn : 0;
     } else {
-        ComputeInMonths(form_.txbFirstDate.text, form_.txbDateDiff.text, form_.txbSecondDate.text);
+        result_.hasSecondDate = known;
+        result_.secondJDN = known ? jdn : 0;
     }
-    SetTheFocus(form_);
 }
 
-bool Computation::ClearOneField() {
-    clearDialog_.Form_Activate();
-    dialogs_.ShowClearOneTextBox(clearDialog_);
-    switch (clearDialog_.choice) {
-        case ClearChoice::FirstDate:
-            form_.txbFirstDate.text.clear();
-            return true;
-        case ClearChoice::DateDiff:
-            form_.txbDateDiff.text.clear();
-            return true;
-        case ClearChoice::SecondDate:
-            form_.txbSecondDate.text.clear();
-            return true;
-        case ClearChoice::Cancel:
-            break;
+std::string& Computation::FieldText(DateField field) {
+    return result_.Field(field == DateField::First ? InputField::FirstDate
+                                                   : InputField::SecondDate);
+}
+
+void Computation::Refuse(ComputeMessage message) {
+    result_.message = message;
+}
+
+void Computation::Run() {
+    result_.Field(InputField::FirstDate).assign(TrimSpaces(request_.firstDate));
+    result_.Field(InputField::Difference).assign(TrimSpaces(request_.difference));
+    result_.Field(InputField::SecondDate).assign(TrimSpaces(request_.secondDate));
+    bool first = !FieldText(DateField::First).empty();
+    const bool diff = !result_.Field(InputField::Difference).empty();
+    const bool second = !FieldText(DateField::Second).empty();
+    if (!first && !diff && !second) {
+        // Today is the first date, written as if the user had typed it.
+        if (!IsJDNInRange(request_.today) ||
+            !FormatJDNInNotation(request_.today, request_.firstCalendar, request_.notation,
+                                 FieldText(DateField::First))) {
+            return;  // no day to start from
+        }
+        first = true;
+    } else if (diff && !first && !second) {
+        return;  // a difference alone computes nothing
+    } else if (first && diff && second) {
+        Refuse(ComputeMessage::DifferenceMustBeEmpty);
+        return;
     }
-    return false;
+    sameCalendarConversion_ =
+        !diff && first != second && request_.firstCalendar == request_.secondCalendar;
+    const bool loneDate = !diff && first != second;
+    if (request_.unit == DifferenceUnit::Days || loneDate) {
+        ComputeInDays(first, diff, second);
+    } else {
+        ComputeInMonths(first, second);
+    }
 }
 
-void Computation::ReadOptions() {
-    OptionSnapshot& options = form_.options;
-    options.blnDateFormatIsYMD = form_.dateOrder == DateOrder::YMD;
-    options.blnDateFormatIsDMY = form_.dateOrder == DateOrder::DMY;
-    options.blnDateFormatIsMDY = form_.dateOrder == DateOrder::MDY;
-    options.intFirstCal = GetCal(form_, DateField::First);
-    options.intSecondCal = GetCal(form_, DateField::Second);
-    options.intIncludeFirstDate = form_.chkIncludeFirstDate;
-    options.intIncludeWeekends = form_.chkIncludeWeekends;
-    options.intVerbose = form_.chkVerbose;
-    options.intHyphen = form_.chkHyphen;
-}
-
-void Computation::SetNoDateDiffAndSameCal() {
-    const bool first = !form_.txbFirstDate.text.empty();
-    const bool second = !form_.txbSecondDate.text.empty();
-    form_.options.blnNoDateDiffandSameCal =
-        form_.txbDateDiff.text.empty() && first != second &&
-        GetCal(form_, DateField::First) == GetCal(form_, DateField::Second);
-}
-
-bool Computation::ComputeInDays(std::string first, std::string diff, std::string second) {
-    const bool s = !second.empty();
-    const bool d = !diff.empty();
-    const bool f = !first.empty();
-    ComputationState& state = form_.state;
-    if (s && !ValidateSecondDate(second)) {
+bool Computation::ComputeInDays(bool first, bool diff, bool second) {
+    if (second && !ValidateDate(DateField::Second)) {
         return false;
     }
-    if (!d) {
-        state.lngDateDiff = 0;
-    } else if (!ValidateDateDiff(diff)) {
+    if (diff && !ValidateDateDiff()) {
         return false;
     }
-    // With all three fields (which the command never passes) or only the
-    // difference there is nothing to compute.
-    const bool computes = (s || f) && !(s && d && f);
-    if (computes && f && !ValidateFirstDate(first)) {
+    if (first && !ValidateDate(DateField::First)) {
         return false;
     }
-    bool result = true;
-    if (!computes) {
-        // nothing more
-    } else if (s && f) {
+    bool result = false;
+    if (first && second) {
+        result_.kind = ComputeKind::DaysBetween;
         result = ComputeDaysBetween();
         if (result) {
             DisplayDateDiff();
         }
     } else {
-        const DateField given = f ? DateField::First : DateField::Second;
-        result = given == DateField::First ? ComputeSecondDate() : ComputeFirstDate();
+        const DateField given = first ? DateField::First : DateField::Second;
+        result_.kind = diff ? ComputeKind::DateFromDays : ComputeKind::Conversion;
+        result = ComputeDateFrom(given);
         if (result) {
-            if (d) {
-                AppendDifferenceLine(given, diff, DayOrDays(state.lngDateDiff));
+            if (diff) {
+                AppendDifferenceLine(given, DifferenceUnit::Days);
             } else {
-                Append(given == DateField::First ? form_.options.strFirstDateWithCal
-                                                 : form_.options.strSecondDateWithCal);
+                AppendDateWithCode(given);
             }
             DisplayDate(given == DateField::First ? DateField::Second : DateField::First);
         }
     }
-    if (s || d || f) {
-        FinishOutputReport(form_.txbOutput);
-    }
+    FinishOutputReport();
     return result;
 }
 
-bool Computation::ComputeInMonths(std::string first, std::string diff, std::string second) {
-    if (!first.empty() && !second.empty()) {
-        ShowProgramTextMessage({program_text::kMonthsTwoDates, program_text::kMonthsTwoDatesHint});
-        form_.optMonths = false;
-        SetTheFocus(form_);
+bool Computation::ComputeInMonths(bool first, bool second) {
+    if (first && second) {
+        // A difference between two dates is only counted in days: the unit
+        // switches, so that the next Compute counts it.
+        Refuse(ComputeMessage::MonthsNeedOneDate);
+        result_.switchToDays = true;
         return false;
     }
-    const CalendarCode cal = GetCal(form_, DateField::First);
-    if (cal != GetCal(form_, DateField::Second)) {
-        ShowProgramTextMessage(
-            {program_text::kMonthsCalendarsDiffer, program_text::kMonthsCalendarsDifferHint});
+    const CalendarCode cal = request_.firstCalendar;
+    if (cal != request_.secondCalendar) {
+        Refuse(ComputeMessage::MonthsCalendarsDiffer);
         return false;
     }
-    if (cal == CalendarCode::ISO || cal == CalendarCode::JDN || cal == CalendarCode::LPW ||
-        cal == CalendarCode::ORD) {
-        ShowProgramTextMessage({program_text::kMonthsCalendarsWithMonths,
-                                program_text::kMonthsCalendarsWithoutMonths,
-                                program_text::kMonthsCalendarHint});
+    if (cal != CalendarCode::CE && cal != CalendarCode::JC && cal != CalendarCode::LPM) {
+        Refuse(ComputeMessage::MonthsCalendarWithoutMonths);
         return false;
     }
-    const ParsedWholeNumber number = ParseWholeNumber(diff);
+    std::string& diffText = result_.Field(InputField::Difference);
+    const ParsedWholeNumber number = ParseWholeNumber(diffText);
     if (!number.ok()) {
-        ShowComputeMessage(number.status == ParseStatus::OutOfRange ? kMsgDifferenceOutOfRange
-                                                                    : kMsgDifferenceInvalid);
+        Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
+                                                        : ComputeMessage::DifferenceInvalid);
         return false;
     }
     const int32_t months = number.value;
-    diff = FormatWholeNumber(months, form_.separators.strThousSep);
-    form_.txbDateDiff.text = diff;
-    const bool leapWeek = cal == CalendarCode::LPM;
-    ComputationState& state = form_.state;
-    const DateField given = first.empty() ? DateField::Second : DateField::First;
-    if (given == DateField::Second ? !ValidateSecondDate(second) : !ValidateFirstDate(first)) {
+    result_.months = months;
+    diffText = FormatWholeNumber(months, request_.notation.thousSep);
+    const DateField given = first ? DateField::First : DateField::Second;
+    if (!ValidateDate(given)) {
         return false;
     }
-    const CalDate& source = given == DateField::First ? state.udtFirstDate : state.udtSecondDate;
-    CalDate& target = given == DateField::First ? state.udtSecondDate : state.udtFirstDate;
+    result_.kind = ComputeKind::DateFromMonths;
     // A month count of ±2,100,000,000 negates without overflow.
-    const int32_t step = given == DateField::First ? months : -months;
-    const bool result = AddMonths(source, step, target, leapWeek);
-    if (!result) {
-        ReportOutOfRange();
-    }
+    const bool result = AddMonthsTo(given, given == DateField::First ? months : -months);
     if (result) {
-        AppendDifferenceLine(given, diff, MonthOrMonths(months));
+        AppendDifferenceLine(given, DifferenceUnit::Months);
         DisplayDate(given == DateField::First ? DateField::Second : DateField::First);
     }
-    FinishOutputReport(form_.txbOutput);
+    FinishOutputReport();
     return result;
 }
+
+bool Computation::AddMonthsTo(DateField given, int32_t months) {
+    const DateField other = given == DateField::First ? DateField::Second : DateField::First;
+    if (!AddMonths(Date(given), months, Date(other), request_.firstCalendar == CalendarCode::LPM)) {
+        ReportOutOfRange();
+        return false;
+    }
+    MarkDate(other);
+    return true;
+}
+
+}  // namespace engine
 
 }  // namespace tembrel

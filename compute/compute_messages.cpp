@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+
+#include "text/program_text_numbers.h"
 
 namespace tembrel {
 
@@ -66,6 +69,72 @@ std::string_view ComputeMsg(int number, LanguageCode language) {
         return {};
     }
     return (*strComputeMsg[static_cast<std::size_t>(slot)])[static_cast<std::size_t>(number)];
+}
+
+namespace {
+
+// The computation message of `number` with its CR LF turned into `lineEnd`.
+std::string ComputeMsgWithLineEnd(int number, LanguageCode language, std::string_view lineEnd) {
+    const std::string_view text = ComputeMsg(number, language);
+    std::string result;
+    const size_t lineBreak = text.find("\r\n");
+    if (lineBreak == std::string_view::npos) {
+        return std::string(text);
+    }
+    result.append(text.substr(0, lineBreak)).append(lineEnd).append(text.substr(lineBreak + 2));
+    return result;
+}
+
+std::string ProgramTextLines(const ProgramTexts& texts, std::initializer_list<int32_t> numbers,
+                             std::string_view lineEnd) {
+    std::string text;
+    bool firstLine = true;
+    for (const int32_t number : numbers) {
+        if (!firstLine) {
+            text.append(lineEnd);
+        }
+        firstLine = false;
+        text += texts.ProgramText(number);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string MessageText(ComputeMessage message, LanguageCode language, const ProgramTexts& texts,
+                        std::string_view lineEnd) {
+    namespace pt = program_text;
+    switch (message) {
+        case ComputeMessage::None:
+            return {};
+        case ComputeMessage::DifferenceMustBeEmpty:
+            return ComputeMsgWithLineEnd(kMsgDifferenceMustBeEmpty, language, lineEnd);
+        case ComputeMessage::FirstDateInvalid:
+            return ComputeMsgWithLineEnd(kMsgFirstDateInvalid, language, lineEnd);
+        case ComputeMessage::FirstDateOutOfRange:
+            return ComputeMsgWithLineEnd(kMsgFirstDateOutOfRange, language, lineEnd);
+        case ComputeMessage::DifferenceInvalid:
+            return ComputeMsgWithLineEnd(kMsgDifferenceInvalid, language, lineEnd);
+        case ComputeMessage::DifferenceOutOfRange:
+            return ComputeMsgWithLineEnd(kMsgDifferenceOutOfRange, language, lineEnd);
+        case ComputeMessage::SecondDateInvalid:
+            return ComputeMsgWithLineEnd(kMsgSecondDateInvalid, language, lineEnd);
+        case ComputeMessage::SecondDateOutOfRange:
+            return ComputeMsgWithLineEnd(kMsgSecondDateOutOfRange, language, lineEnd);
+        case ComputeMessage::ResultOutOfRange:
+            return ComputeMsgWithLineEnd(kMsgResultOutOfRange, language, lineEnd);
+        case ComputeMessage::MonthsNeedOneDate:
+            return ProgramTextLines(texts, {pt::kMonthsTwoDates, pt::kMonthsTwoDatesHint}, lineEnd);
+        case ComputeMessage::MonthsCalendarsDiffer:
+            return ProgramTextLines(
+                texts, {pt::kMonthsCalendarsDiffer, pt::kMonthsCalendarsDifferHint}, lineEnd);
+        case ComputeMessage::MonthsCalendarWithoutMonths:
+            return ProgramTextLines(texts,
+                                    {pt::kMonthsCalendarsWithMonths,
+                                     pt::kMonthsCalendarsWithoutMonths, pt::kMonthsCalendarHint},
+                                    lineEnd);
+    }
+    return {};
 }
 
 }  // namespace tembrel

@@ -5,7 +5,9 @@
 
 #include <string_view>
 
+#include "compute/compute_result.h"
 #include "text/language.h"
+#include "text/program_text.h"
 
 namespace tembrel {
 
@@ -26,5 +28,19 @@ inline constexpr int kComputeMessageCount = 10;
 // texts gives the empty text, as does a number or language outside the table.
 // Message 0 holds a CR LF between its two lines.
 std::string_view ComputeMsg(int number, LanguageCode language);
+
+// Returns true for the messages that refuse months (program texts, shown titled
+// with the Compute button's caption); the others are errors, titled "Error!".
+constexpr bool IsMonthsNotice(ComputeMessage message) {
+    return message == ComputeMessage::MonthsNeedOneDate ||
+           message == ComputeMessage::MonthsCalendarsDiffer ||
+           message == ComputeMessage::MonthsCalendarWithoutMonths;
+}
+
+// Words a computation's message: the computation messages in `language`, the
+// months notices as program texts in the program-text language; lines joined by
+// `lineEnd`. The empty text for ComputeMessage::None.
+std::string MessageText(ComputeMessage message, LanguageCode language, const ProgramTexts& texts,
+                        std::string_view lineEnd);
 
 }  // namespace tembrel

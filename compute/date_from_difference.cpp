@@ -1,38 +1,22 @@
+// A date from the other date and a difference in days.
 #include "compute/computation.h"
 #include "compute/day_counting.h"
 
-namespace tembrel {
+namespace tembrel::engine {
 
-namespace {
-
-DayCountOptions CountOptions(const OptionSnapshot& options) {
-    return DayCountOptions{options.intIncludeWeekends == 1, options.intIncludeFirstDate == 1};
-}
-
-}  // namespace
-
-bool Computation::ComputeSecondDate() {
-    ComputationState& state = form_.state;
-    const std::optional<int32_t> second =
-        SecondDateFrom(state.udtFirstDate.jdn, state.lngDateDiff, CountOptions(form_.options));
-    if (!second) {
+bool Computation::ComputeDateFrom(DateField given) {
+    const DayCountOptions options{request_.countWeekends, request_.includeFirstDate};
+    const std::optional<int32_t> other = given == DateField::First
+                                             ? SecondDateFrom(first_.jdn, dateDiff_, options)
+                                             : FirstDateFrom(second_.jdn, dateDiff_, options);
+    if (!other) {
         ReportOutOfRange();
         return false;
     }
-    state.udtSecondDate.jdn = *second;
+    const DateField otherField = given == DateField::First ? DateField::Second : DateField::First;
+    Date(otherField).jdn = *other;
+    MarkDate(otherField);
     return true;
 }
 
-bool Computation::ComputeFirstDate() {
-    ComputationState& state = form_.state;
-    const std::optional<int32_t> first =
-        FirstDateFrom(state.udtSecondDate.jdn, state.lngDateDiff, CountOptions(form_.options));
-    if (!first) {
-        ReportOutOfRange();
-        return false;
-    }
-    state.udtFirstDate.jdn = *first;
-    return true;
-}
-
-}  // namespace tembrel
+}  // namespace tembrel::engine

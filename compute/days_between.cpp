@@ -1,19 +1,16 @@
+// The days between two dates, their report line and its breakdown into years,
+// months or weeks, and days.
 #include "compute/computation.h"
 #include "compute/day_counting.h"
-#include "compute/form_rules.h"
 #include "core/calendar_binding.h"
 #include "core/calendar_differences.h"
 #include "core/date_formatting.h"
 #include "core/iso_week.h"
 #include "core/string_utils.h"
 
-namespace tembrel {
+namespace tembrel::engine {
 
 namespace {
-
-DayCountOptions CountOptions(const OptionSnapshot& options) {
-    return DayCountOptions{options.intIncludeWeekends == 1, options.intIncludeFirstDate == 1};
-}
 
 // The date of a record's day number in the record's own calendar.
 CalDate DateOfJDN(const CalDate& record, int32_t jdn) {
@@ -33,84 +30,86 @@ ISOWeekDate ISOOfJDN(int32_t jdn) {
 }  // namespace
 
 bool Computation::ComputeDaysBetween() {
-    ComputationState& state = form_.state;
-    const std::optional<int32_t> days = CountDaysBetween(
-        state.udtFirstDate.jdn, state.udtSecondDate.jdn, CountOptions(form_.options));
+    const std::optional<int32_t> days =
+        CountDaysBetween(first_.jdn, second_.jdn,
+                         DayCountOptions{request_.countWeekends, request_.includeFirstDate});
     if (!days) {
         ReportOutOfRange();
         return false;
     }
-    state.lngDateDiff = *days;
+    dateDiff_ = *days;
+    result_.days = *days;
     return true;
 }
 
 void Computation::DisplayDateDiff() {
-    const OptionSnapshot& options = form_.options;
-    Append(options.strFirstDateWithCal);
-    Append(" ");
-    Append(LowerCase(Text(TextItem::To)));
-    Append(" ");
-    Append(options.strSecondDateWithCal);
-    Append(" = ");
-    const std::string count =
-        FormatWholeNumber(form_.state.lngDateDiff, form_.separators.strThousSep);
-    form_.txbDateDiff.text = count;
-    Append(count);
-    Append(" ");
-    Append(DayOrDays(form_.state.lngDateDiff));
-    if (options.intVerbose == 1) {
+    AppendDateWithCode(DateField::First);
+    out_.Add(' ');
+    AppendLowerCase(out_, Text(TextItem::To));
+    out_.Add(' ');
+    AppendDateWithCode(DateField::Second);
+    out_.Add(" = ");
+    std::string& count = result_.Field(InputField::Difference);
+    count.clear();
+    {
+        TextAppender countOut(count);
+        AppendWholeNumber(countOut, dateDiff_, request_.notation.thousSep);
+    }
+    out_.Add(count);
+    out_.Add(' ');
+    AppendDayOrDays(dateDiff_);
+    if (request_.verbose) {
         AppendVerboseNotes();
     }
     AppendBreakdown();
 }
 
-// Appends " (1 year, 2 months, 14 days)" when weekends are counted, the count is
+// Adds " (1 year, 2 months, 14 days)" when weekends are counted, the count is
 // positive and both dates are in the same Common Era, Julian, ISO week or ordinal
 // notation. With the first date counted, the breakdown starts the day before it,
 // so that it adds up to the day count shown.
 void Computation::AppendBreakdown() {
-    const OptionSnapshot& options = form_.options;
-    const ComputationState& state = form_.state;
-    const CalendarCode cal = GetCal(form_, DateField::First);
-    const bool applies = options.intIncludeWeekends == 1 && state.lngDateDiff > 0 &&
-                         cal == GetCal(form_, DateField::Second) &&
+    const CalendarCode cal = request_.firstCalendar;
+    const bool applies = request_.countWeekends && dateDiff_ > 0 &&
+                         cal == request_.secondCalendar &&
                          (cal == CalendarCode::CE || cal == CalendarCode::JC ||
                           cal == CalendarCode::ISO || cal == CalendarCode::ORD);
     if (!applies) {
         return;
     }
-    const int32_t firstJDN = state.udtFirstDate.jdn - (options.intIncludeFirstDate == 1 ? 1 : 0);
-    int32_t years = 0;
-    int16_t months = 0;
-    int16_t weeks = 0;
-    int16_t days = 0;
+    const int32_t firstJDN = first_.jdn - (request_.includeFirstDate ? 1 : 0);
+    Breakdown parts;
     int32_t status = kDiffNegative;
-    if (cal == CalendarCode::ORD && state.lngDateDiff >= 365) {
-        DiffYD(DateOfJDN(state.udtFirstDate, firstJDN), state.udtSecondDate, years, days, status);
-    } else if (cal == CalendarCode::ISO && state.lngDateDiff >= 7) {
-        DiffYWD(ISOOfJDN(firstJDN), ISOOfJDN(state.udtSecondDate.jdn), years, weeks, days, status);
-    } else if (state.lngDateDiff >= 31) {
-        DiffYMD(DateOfJDN(state.udtFirstDate, firstJDN), state.udtSecondDate, years, months, days,
+    if (cal == CalendarCode::ORD && dateDiff_ >= 365) {
+        DiffYD(DateOfJDN(first_, firstJDN), second_, parts.years, parts.days, status);
+    } else if (cal == CalendarCode::ISO && dateDiff_ >= 7) {
+        DiffYWD(ISOOfJDN(firstJDN), ISOOfJDN(second_.jdn), parts.years, parts.weeks, parts.days,
+                status);
+    } else if (dateDiff_ >= 31) {
+        DiffYMD(DateOfJDN(first_, firstJDN), second_, parts.years, parts.months, parts.days,
                 status);
     }
-    if (status != kDiffValid || (years <= 0 && months <= 0 && weeks <= 0)) {
+    if (status != kDiffValid || (parts.years <= 0 && parts.months <= 0 && parts.weeks <= 0)) {
         return;
     }
-    std::string parts;
+    parts.shown = true;
+    result_.breakdown = parts;
+    const char* separator = " (";
     auto addPart = [&](int64_t count, TextItem singular, TextItem plural) {
         if (count <= 0) {
             return;
         }
-        if (!parts.empty()) {
-            parts += ", ";
-        }
-        parts += std::to_string(count) + " " + UnitWord(singular, plural, count);
+        out_.Add(std::string_view(separator));
+        separator = ", ";
+        out_.AddNumber(count, 1);
+        out_.Add(' ');
+        AppendUnitWord(singular, plural, count);
     };
-    addPart(years, TextItem::Year, TextItem::Years);
-    addPart(months, TextItem::Month, TextItem::Months);
-    addPart(weeks, TextItem::Week, TextItem::Weeks);
-    addPart(days, TextItem::Day, TextItem::Days);
-    Append(" (" + parts + ")");
+    addPart(parts.years, TextItem::Year, TextItem::Years);
+    addPart(parts.months, TextItem::Month, TextItem::Months);
+    addPart(parts.weeks, TextItem::Week, TextItem::Weeks);
+    addPart(parts.days, TextItem::Day, TextItem::Days);
+    out_.Add(')');
 }
 
-}  // namespace tembrel
+}  // namespace tembrel::engine

@@ -1,102 +1,99 @@
+// The report line: dates with their calendar codes, the difference, the computed
+// date with its day of the week, and the notes on the counting options.
 #include "compute/calendar_code_suffix.h"
 #include "compute/computation.h"
-#include "compute/compute_messages.h"
-#include "compute/form_rules.h"
-#include "compute/output_box.h"
 #include "core/calendar_binding.h"
 #include "core/notation.h"
 #include "core/string_utils.h"
 #include "text/calendar_names.h"
 
-namespace tembrel {
+namespace tembrel::engine {
 
-void Computation::Append(std::string_view text) {
-    AppendOutput(form_.txbOutput, text);
-}
-
-bool Computation::WriteInCalendar(int32_t jdn, CalendarCode cal, std::string& text) const {
-    return FormatJDNInNotation(jdn, cal, CurrentNotation(form_, form_.options.intHyphen), text);
+void Computation::AppendDateWithCode(DateField field) {
+    out_.Add(FieldText(field));
+    AppendCalendarCode(out_, CalendarOf(field));
 }
 
 void Computation::DisplayDate(DateField field) {
-    const CalendarCode cal = GetCal(form_, field);
-    const CalDate& date =
-        field == DateField::First ? form_.state.udtFirstDate : form_.state.udtSecondDate;
-    if (form_.options.blnNoDateDiffandSameCal) {
-        AppendDayOfWeek(date);
-        SetTheFocus(form_);
+    const int32_t jdn = Date(field).jdn;
+    if (sameCalendarConversion_) {
+        AppendDayOfWeek(jdn);
         return;
     }
-    Append(" = ");
-    std::string& withCal = field == DateField::First ? form_.options.strFirstDateWithCal
-                                                     : form_.options.strSecondDateWithCal;
-    // Written into the field, whose text stays as it was when the date cannot be
-    // written (an ordinal date outside years 1..9999).
-    std::string& fieldText = form_.DateBox(field).text;
-    if (!WriteInCalendar(date.jdn, cal, fieldText)) {
+    out_.Add(" = ");
+    // An ordinal date outside years 1..9999 has no text: the field stays as it was.
+    if (!FormatJDNInNotation(jdn, CalendarOf(field), request_.notation, FieldText(field))) {
+        MarkDate(field, false);
         ReportOutOfRange();
-        SetTheFocus(form_);
         return;
     }
-    withCal = fieldText;
-    AppendCalendarCode(withCal, cal);
-    Append(withCal);
-    AppendDayOfWeek(date);
-    if (form_.state.lngDateDiff != 0 && form_.options.intVerbose == 1 && !form_.optMonths) {
+    AppendDateWithCode(field);
+    AppendDayOfWeek(jdn);
+    if (dateDiff_ != 0 && request_.verbose && result_.kind == ComputeKind::DateFromDays) {
         AppendVerboseNotes();
     }
-    SetTheFocus(form_);
 }
 
-void Computation::AppendDayOfWeek(const CalDate& date) {
-    Append(", ");
-    Append(WeekdayName(DayOfWeek(date.jdn), form_.intLanguage));
+void Computation::AppendDayOfWeek(int32_t jdn) {
+    out_.Add(", ");
+    out_.Add(WeekdayName(DayOfWeek(jdn), request_.language));
 }
 
 void Computation::AppendVerboseNotes() {
-    Append(", ");
-    Append(Text(form_.options.intIncludeFirstDate == 1 ? TextItem::Including1stDate
-                                                       : TextItem::Excluding1stDate));
-    if (form_.options.intIncludeWeekends == 0) {
-        Append(", ");
-        Append(Text(TextItem::NotCountingWeekendDays));
+    out_.Add(", ");
+    out_.Add(
+        Text(request_.includeFirstDate ? TextItem::Including1stDate : TextItem::Excluding1stDate));
+    if (!request_.countWeekends) {
+        out_.Add(", ");
+        out_.Add(Text(TextItem::NotCountingWeekendDays));
     }
 }
 
-std::string Computation::UnitWord(TextItem singular, TextItem plural, int64_t count) const {
+void Computation::AppendUnitWord(TextItem singular, TextItem plural, int64_t count) {
+    // A German noun keeps its capital; every other language writes it in lower case.
     const std::string_view word = Text(count == 1 || count == -1 ? singular : plural);
-    return form_.intLanguage == LanguageCode::German ? std::string(word) : LowerCase(word);
+    if (request_.language == LanguageCode::German) {
+        out_.Add(word);
+    } else {
+        AppendLowerCase(out_, word);
+    }
 }
 
-std::string Computation::DayOrDays(int32_t lngNumDays) const {
-    return UnitWord(TextItem::Day, TextItem::Days, lngNumDays);
+void Computation::AppendDayOrDays(int64_t count) {
+    AppendUnitWord(TextItem::Day, TextItem::Days, count);
 }
 
-std::string Computation::MonthOrMonths(int32_t lngNumMonths) const {
-    return UnitWord(TextItem::Month, TextItem::Months, lngNumMonths);
+void Computation::AppendMonthOrMonths(int64_t count) {
+    AppendUnitWord(TextItem::Month, TextItem::Months, count);
 }
 
-void Computation::AppendDifferenceLine(DateField given, const std::string& diffText,
-                                       const std::string& unitWord) {
+void Computation::AppendDifferenceLine(DateField given, DifferenceUnit unit) {
+    const std::string& diffText = result_.Field(InputField::Difference);
     const bool negative = !diffText.empty() && diffText.front() == '-';
     // Adding to the first date reads "plus", taking from the second "minus"; a
     // negative difference turns the word round and drops its sign.
     const bool adds = (given == DateField::First) != negative;
-    Append(given == DateField::First ? form_.options.strFirstDateWithCal
-                                     : form_.options.strSecondDateWithCal);
-    Append(" ");
-    Append(Text(adds ? TextItem::Plus : TextItem::Minus));
-    Append(" ");
-    Append(negative ? std::string_view(diffText).substr(1) : std::string_view(diffText));
-    Append(" ");
-    Append(unitWord);
+    AppendDateWithCode(given);
+    out_.Add(' ');
+    out_.Add(Text(adds ? TextItem::Plus : TextItem::Minus));
+    out_.Add(' ');
+    out_.Add(negative ? std::string_view(diffText).substr(1) : std::string_view(diffText));
+    out_.Add(' ');
+    if (unit == DifferenceUnit::Months) {
+        AppendMonthOrMonths(result_.months);
+    } else {
+        AppendDayOrDays(dateDiff_);
+    }
 }
 
 void Computation::ReportOutOfRange() {
-    Append(Text(TextItem::OutOfRange));
-    Append(kLineEnd);
-    form_.txbOutput.CaretToEnd();
-    ShowComputeMessage(kMsgResultOutOfRange);
+    out_.Add(Text(TextItem::OutOfRange));
+    out_.Add(request_.lineEnd);
+    Refuse(ComputeMessage::ResultOutOfRange);
 }
 
-}  // namespace tembrel
+void Computation::FinishOutputReport() {
+    out_.Add(request_.lineEnd);
+}
+
+}  // namespace tembrel::engine

@@ -1,61 +1,52 @@
-#include "compute/calendar_code_suffix.h"
+// Validation: a field's text read in its calendar (or as a whole number of days)
+// and written back in its normal form, or the message that says why not.
 #include "compute/computation.h"
-#include "compute/compute_messages.h"
 #include "compute/field_parsing.h"
-#include "compute/form_rules.h"
 #include "core/date_formatting.h"
-#include "core/date_parsing.h"
+#include "core/notation.h"
 #include "core/whole_number.h"
 
-namespace tembrel {
+namespace tembrel::engine {
 
-bool Computation::ValidateDate(DateField field, std::string& text) {
-    const CalendarCode cal = GetCal(form_, field);
+bool Computation::ValidateDate(DateField field) {
+    const CalendarCode cal = CalendarOf(field);
     const bool isFirst = field == DateField::First;
-    CalDate& record = isFirst ? form_.state.udtFirstDate : form_.state.udtSecondDate;
+    std::string& text = FieldText(field);
+    CalDate& record = Date(field);
+    const NotationOptions& notation = request_.notation;
     const ParsedDate parsed =
-        ParseDateField(text, cal, UsersDateFormat(form_), form_.separators.strDateSep,
-                       form_.options.intHyphen, record);
-    if (parsed.status <= 0) {
-        if (parsed.status < 0) {
-            ShowComputeMessage(isFirst ? kMsgFirstDateOutOfRange : kMsgSecondDateOutOfRange);
+        ParseDateField(text, cal, notation.order, notation.dateSep, notation.hyphen, record);
+    if (parsed.status != kParseValid) {
+        if (parsed.status == kParseOutOfRange) {
+            Refuse(isFirst ? ComputeMessage::FirstDateOutOfRange
+                           : ComputeMessage::SecondDateOutOfRange);
         } else {
-            ShowComputeMessage(isFirst ? kMsgFirstDateInvalid : kMsgSecondDateInvalid);
+            Refuse(isFirst ? ComputeMessage::FirstDateInvalid : ComputeMessage::SecondDateInvalid);
         }
         return false;
     }
     record.jdn = parsed.jdn;
-    // The normal form goes into the field, the caller's text and the report's
-    // date with its calendar code.
-    std::string& normal = form_.DateBox(field).text;
-    if (!WriteInCalendar(parsed.jdn, cal, normal)) {
-        // Cannot happen: every parsed date can be written in its own notation.
-        normal = text;
-    }
-    text = normal;
-    std::string& withCal =
-        isFirst ? form_.options.strFirstDateWithCal : form_.options.strSecondDateWithCal;
-    withCal = normal;
-    AppendCalendarCode(withCal, cal);
+    // Every date read can be written in its own notation; the text stays as typed
+    // where it could not.
+    FormatJDNInNotation(parsed.jdn, cal, notation, text);
+    MarkDate(field);
     return true;
 }
 
-bool Computation::ValidateDateDiff(std::string& text) {
-    if (text.empty()) {
-        form_.state.lngDateDiff = 0;
-        return true;
-    }
+bool Computation::ValidateDateDiff() {
+    std::string& text = result_.Field(InputField::Difference);
     const ParsedWholeNumber number = ParseWholeNumber(text);
     if (!number.ok()) {
-        ShowComputeMessage(number.status == ParseStatus::OutOfRange ? kMsgDifferenceOutOfRange
-                                                                    : kMsgDifferenceInvalid);
+        Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
+                                                        : ComputeMessage::DifferenceInvalid);
         return false;
     }
-    const int32_t value = number.value;
-    form_.state.lngDateDiff = value;
-    text = FormatWholeNumber(value, form_.separators.strThousSep);
-    form_.txbDateDiff.text = text;
+    dateDiff_ = number.value;
+    result_.days = number.value;
+    text.clear();
+    TextAppender out(text);
+    AppendWholeNumber(out, number.value, request_.notation.thousSep);
     return true;
 }
 
-}  // namespace tembrel
+}  // namespace tembrel::engine

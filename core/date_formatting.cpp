@@ -6,7 +6,6 @@
 
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
-#include "core/today.h"
 
 namespace tembrel {
 
@@ -176,22 +175,6 @@ void AppendLPWDate(TextAppender& out, const LeapWeekDate& date, bool withCode) {
 
 void AppendLPMDate(TextAppender& out, const LeapWeekDate& date, bool withCode) {
     AddLeapWeekDate(out, date, LeapWeekForm::Month, withCode);
-}
-
-std::string TodayDateText(int32_t offset, DateOrder order, std::string_view dateSep,
-                          CalendarCode cal, std::string_view thousSep) {
-    const int64_t jdn = int64_t{TodayJDN()} + offset;  // |jdn| < 2^32
-    if (!IsJDNInRange(jdn)) {
-        return {};
-    }
-    if (cal != CalendarCode::CE && cal != CalendarCode::JC && cal != CalendarCode::AN) {
-        return {};
-    }
-    CalDate date{};
-    SetCalendarMarker(cal, date);
-    date.jdn = static_cast<int32_t>(jdn);
-    JDNToCalDate(date);
-    return FormatDateText(date, order, dateSep, thousSep);
 }
 
 }  // namespace tembrel

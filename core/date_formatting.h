@@ -1,5 +1,5 @@
 // The formatters of date text: each writes a record that already holds the date
-// in its notation (TodayDateText alone converts first). They never fail. The
+// in its notation. They never fail. The
 // Format routines return the text; the Append routines add it to a TextAppender,
 // for writers that build a longer text.
 #pragma once
@@ -68,11 +68,5 @@ std::string FormatLPMDate(const LeapWeekDate& date, bool withCode);
 // Add a leap week date as FormatLPWDate and FormatLPMDate write it.
 void AppendLPWDate(TextAppender& out, const LeapWeekDate& date, bool withCode);
 void AppendLPMDate(TextAppender& out, const LeapWeekDate& date, bool withCode);
-
-// Writes today plus `offset` days as FormatDateText does, for CE, JC or AN.
-// Returns the empty text for any other calendar, and when the day lies outside
-// lngMinJDN..lngMaxJDN.
-std::string TodayDateText(int32_t offset, DateOrder order, std::string_view dateSep,
-                          CalendarCode cal, std::string_view thousSep);
 
 }  // namespace tembrel

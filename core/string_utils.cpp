@@ -123,22 +123,46 @@ void TrimSpacesInPlace(std::string& text) {
     text.erase(0, text.find_first_not_of(' '));
 }
 
-std::string LowerCase(std::string_view text) {
-    std::string result(text);
-    for (size_t i = 0; i < result.size(); ++i) {
-        const char c = result[i];
+namespace {
+
+// Lowers the characters of `text` in place: ASCII letters, and Ä Ö Ü (C3 84,
+// C3 96, C3 9C), whose lower-case forms lie 0x20 higher.
+void LowerInPlace(char* text, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+        const char c = text[i];
         if (c >= 'A' && c <= 'Z') {
-            result[i] = static_cast<char>(c - 'A' + 'a');
-        } else if (c == '\xC3' && i + 1 < result.size()) {
-            // Ä Ö Ü are C3 84, C3 96, C3 9C; their lower-case forms lie 0x20 higher.
-            char& second = result[i + 1];
+            text[i] = static_cast<char>(c - 'A' + 'a');
+        } else if (c == '\xC3' && i + 1 < size) {
+            char& second = text[i + 1];
             if (second == '\x84' || second == '\x96' || second == '\x9C') {
                 second = static_cast<char>(second + 0x20);
             }
             ++i;
         }
     }
+}
+
+}  // namespace
+
+std::string LowerCase(std::string_view text) {
+    std::string result(text);
+    LowerInPlace(result.data(), result.size());
     return result;
+}
+
+void AppendLowerCase(TextAppender& out, std::string_view text) {
+    char word[64];
+    while (!text.empty()) {
+        // Pieces of a word end before a lead byte, so no umlaut is cut in two.
+        size_t size = std::min(text.size(), sizeof word);
+        if (size < text.size() && text[size - 1] == '\xC3') {
+            --size;
+        }
+        std::copy_n(text.data(), size, word);
+        LowerInPlace(word, size);
+        out.Add(std::string_view(word, size));
+        text.remove_prefix(size);
+    }
 }
 
 bool IsDigitText(std::string_view text) {

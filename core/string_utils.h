@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_appender.h"
+
 namespace tembrel {
 
 // Returns the text with every character of `set` removed from position `start` on
@@ -51,6 +53,9 @@ void TrimSpacesInPlace(std::string& text);
 // Returns the text in lower case: ASCII letters and the upper-case umlauts of the
 // German texts (Ä, Ö, Ü); every other character is kept as it is.
 std::string LowerCase(std::string_view text);
+
+// Adds the text in lower case, as LowerCase writes it, without a copy on the heap.
+void AppendLowerCase(TextAppender& out, std::string_view text);
 
 // Returns true when the text consists of one or more ASCII digits only.
 bool IsDigitText(std::string_view text);

@@ -16,8 +16,8 @@
 #include <string>
 #include <thread>
 
+#include "settings/settings_file.h"
 #include "tests/support/temp_folder.h"
-#include "ui/main/settings_file.h"
 
 namespace tembrel {
 namespace {

@@ -15,11 +15,11 @@
 #include "cli/cli_session.h"
 #include "cli/line_reader.h"
 #include "cli/lone_date_converter.h"
-#include "compute/form_rules.h"
 #include "core/calendar_tables.h"
 #include "core/notation.h"
 #include "core/string_utils.h"
 #include "core/today.h"
+#include "ui/model/form_rules.h"
 
 namespace tembrel::cli {
 namespace {

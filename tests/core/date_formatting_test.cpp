@@ -133,32 +133,5 @@ TEST(FormatLeapWeekDates, GroupYearsOfFiveDigitsWithCommas) {
     EXPECT_EQ(back.year, 5744000);
 }
 
-// --- TodayDateText
-
-TEST(TodayDateText, WritesTodayPlusTheOffsetInTheCalendar) {
-    const ScopedToday today({2008, 3, 15});
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::CE, ","), "2008-03-15");
-    EXPECT_EQ(TodayDateText(7, DateOrder::DMY, ".", CalendarCode::CE, ","), "22.03.2008");
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::JC, ","), "2008-03-02");
-    EXPECT_EQ(TodayDateText(-366, DateOrder::MDY, "/", CalendarCode::CE, ","), "03/15/2007");
-    // Revar Overe: year first with "-"; 15 March is day 75, the 1st of month 3.
-    EXPECT_EQ(TodayDateText(0, DateOrder::MDY, "/", CalendarCode::AN, ","), "2008-03-01");
-}
-
-TEST(TodayDateText, UsesTheThousandsSeparatorPassedIn) {
-    const ScopedToday today({12345, 6, 7});
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::CE, "."), "12.345-06-07");
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::CE, ""), "12345-06-07");
-}
-
-TEST(TodayDateText, WritesNothingForOtherCalendarsOrBeyondTheRange) {
-    const ScopedToday today({2008, 3, 15});
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::LPW, ","), "");
-    EXPECT_EQ(TodayDateText(0, DateOrder::YMD, "-", CalendarCode::NLW, ","), "");
-    EXPECT_EQ(TodayDateText(std::numeric_limits<int32_t>::max(), DateOrder::YMD, "-",
-                            CalendarCode::CE, ","),
-              "");
-}
-
 }  // namespace
 }  // namespace tembrel

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/windows/clipboard.h"
+#include "ui/model/clipboard.h"
 
 namespace tembrel::test_support {
 

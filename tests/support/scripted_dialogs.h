@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "compute/clear_one_field.h"
-#include "compute/user_dialogs.h"
+#include "ui/model/clear_one_field.h"
+#include "ui/model/user_dialogs.h"
 
 namespace tembrel::test_support {
 

@@ -1,0 +1,38 @@
+// Second -> First: carries the second date, as a day, into the first field.
+#include "compute/compute_messages.h"
+#include "core/date_parsing.h"
+#include "core/notation.h"
+#include "ui/model/form_rules.h"
+#include "ui/model/main_form.h"
+
+namespace tembrel {
+
+void MainForm::cmdMoveSecondDateToFirst_Click() {
+    if (form.txbSecondDate.text.empty()) {
+        SetTheFocus(form);
+        return;
+    }
+    const NotationOptions notation = CurrentNotation(form, form.chkHyphen);
+    int32_t jdn = 0;
+    const int status =
+        ParseInNotation(form.txbSecondDate.text, GetCal(form, DateField::Second), notation, jdn);
+    if (status != kParseValid) {
+        ShowErrorMessage(status < 0 ? kMsgSecondDateOutOfRange : kMsgSecondDateInvalid);
+        FocusOn(MainControl::txbSecondDate);
+        return;
+    }
+    std::string text;
+    if (!FormatJDNInNotation(jdn, GetCal(form, DateField::First), notation, text)) {
+        // Only an ordinal first date outside years 1..9999 has no text; the
+        // day is out of range there, and nothing moves.
+        ReportOutOfRange();
+        FocusOn(MainControl::txbSecondDate);
+        return;
+    }
+    form.txbFirstDate.text = text;
+    form.txbFirstDate.CaretToEnd();
+    form.txbSecondDate = TextBoxState{};
+    FocusOn(MainControl::txbDateDiff);
+}
+
+}  // namespace tembrel

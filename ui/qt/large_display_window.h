@@ -1,0 +1,66 @@
+// The large display on the desktop: a read-only copy of the main window's output
+// in a resizable window. LargeDisplayModel (large_display_model.h) holds what it
+// shows and every handler; this window forwards user actions to the handlers
+// (after copying the selection, the place and the focus into the model) and
+// renders the model back with the widgets' signals blocked.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "ui/model/large_display_model.h"
+#include "ui/model/window_context.h"
+
+class QPushButton;
+
+namespace tembrel {
+
+namespace qt {
+class OutputTextBox;
+}
+
+class frmLargeDisplay : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `context` must outlive the window. `mainWindow` is the parent: the large
+    // display is a window of its own that ends with the main window.
+    frmLargeDisplay(const WindowContext& context, QWidget* mainWindow);
+
+    LargeDisplayModel& model() { return model_; }
+    qt::OutputTextBox* txbOutput() const { return txbOutput_; }
+    QPushButton* cmdCopyToClipboard() const { return cmdCopyToClipboard_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+
+    // Writes the model into the widgets (caption, place, text and selection,
+    // buttons, visibility), signals blocked; leaves the focus.
+    void Render();
+    // Puts the focus on the control the model names.
+    void RenderFocus();
+
+  protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Connect();
+    // Copies the selection, the window's place and state and the focus into the
+    // model.
+    void PullFromWidgets();
+    // Runs a handler between pulling and rendering, focus included.
+    void Run(const std::function<void()>& handler);
+    void RenderPlace();
+    void RenderText();
+
+    const WindowContext context_;
+    LargeDisplayModel model_;
+    qt::OutputTextBox* txbOutput_;
+    QPushButton* cmdCopyToClipboard_;
+    QPushButton* cmdClose_;
+    bool rendering_ = false;
+};
+
+}  // namespace tembrel
