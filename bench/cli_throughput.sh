@@ -3,9 +3,9 @@
 # million random Common Era dates (years 1601..4095, the years dconv reads),
 # each converted into an ISO week date. The two programs run alternately, several
 # rounds in one run, so that other work on the machine slows both alike; the
-# script prints every round, the best time of each program and the ratio of the
-# best times (how many times dconv's throughput tembrel-cli's is), and the
-# ratio of the median times.
+# script prints every round's wall-clock and processor time, and the ratios:
+# tembrel-cli's throughput against dconv's by wall-clock time, and its processor
+# time per date against dconv's (tembrel-cli uses every core, dconv one).
 #
 # Usage: bench/cli_throughput.sh [tembrel-cli binary] [rounds]
 #   The binary defaults to build/default/bin/tembrel-cli, the rounds to 9.
@@ -14,6 +14,7 @@
 # Needs dateutils (Debian package "dateutils"). Run as root, the script installs
 # it with apt-get; otherwise it says how.
 set -euo pipefail
+# Needs GNU time (Debian package "time") for the processor time.
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-"$root/build/default/bin/tembrel-cli"}
@@ -79,36 +80,43 @@ if ! cmp -s "$work/dconv.out" "$work/cli.iso"; then
     exit 1
 fi
 
-# Prints the wall-clock seconds of one run of the command, output to /dev/null.
-# Bash's own clock: starting a `date` process would add its time to the run.
+# Prints the wall-clock seconds and the processor seconds (user + system, all
+# threads) of one run of the command, output to /dev/null. GNU time measures
+# both; the processor time is what a busy or single-core machine pays.
 seconds() {
-    local start=$EPOCHREALTIME
-    "$@" <"$work/dates" >/dev/null
-    local end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f\n", e - s }'
+    /usr/bin/time -f '%e %U %S' -o "$work/time" "$@" <"$work/dates" >/dev/null
+    awk '{ printf "%.4f %.4f\n", $1, $2 + $3 }' "$work/time"
 }
 
-echo "$count dates, seed $seed, $rounds rounds; seconds per run:"
-printf '%-6s %10s %12s\n' round dconv tembrel-cli
-dconv_times=()
-cli_times=()
+echo "$count dates, seed $seed, $rounds rounds; seconds per run (wall / CPU):"
+printf '%-6s %21s %21s\n' round dconv tembrel-cli
+dconv_wall=()
+dconv_cpu=()
+cli_wall=()
+cli_cpu=()
 for ((round = 1; round <= rounds; round++)); do
-    t_dconv=$(seconds dateutils.dconv -i '%F' -f '%G-W%V-%u')
-    t_cli=$(seconds "$cli" --batch --second-cal ISO)
-    printf '%-6s %10s %12s\n' "$round" "$t_dconv" "$t_cli"
-    dconv_times+=("$t_dconv")
-    cli_times+=("$t_cli")
+    read -r dw dc < <(seconds dateutils.dconv -i '%F' -f '%G-W%V-%u')
+    read -r cw cc < <(seconds "$cli" --batch --second-cal ISO)
+    printf '%-6s %10s %10s %10s %10s\n' "$round" "$dw" "$dc" "$cw" "$cc"
+    dconv_wall+=("$dw")
+    dconv_cpu+=("$dc")
+    cli_wall+=("$cw")
+    cli_cpu+=("$cc")
 done
 
 # Prints the smallest and the median of the numbers given.
 best_and_median() {
     printf '%s\n' "$@" | sort -g | awk '{ t[NR] = $1 } END { print t[1], t[int((NR + 1) / 2)] }'
 }
-read -r best_dconv median_dconv < <(best_and_median "${dconv_times[@]}")
-read -r best_cli median_cli < <(best_and_median "${cli_times[@]}")
-awk -v bd="$best_dconv" -v bc="$best_cli" -v md="$median_dconv" -v mc="$median_cli" -v n="$count" 'BEGIN {
-    printf "best: dconv %.4f s (%.2f M dates/s), tembrel-cli %.4f s (%.2f M dates/s)\n",
-        bd, n / bd / 1e6, bc, n / bc / 1e6
-    printf "ratio of the best times: tembrel-cli throughput = %.2f x dconv (goal: at least 3)\n", bd / bc
-    printf "ratio of the median times: %.2f x\n", md / mc
+read -r best_dw median_dw < <(best_and_median "${dconv_wall[@]}")
+read -r best_cw median_cw < <(best_and_median "${cli_wall[@]}")
+read -r best_dc median_dc < <(best_and_median "${dconv_cpu[@]}")
+read -r best_cc median_cc < <(best_and_median "${cli_cpu[@]}")
+awk -v bdw="$best_dw" -v bcw="$best_cw" -v mdw="$median_dw" -v mcw="$median_cw" \
+    -v bdc="$best_dc" -v bcc="$best_cc" -v mdc="$median_dc" -v mcc="$median_cc" -v n="$count" 'BEGIN {
+    printf "wall, best: dconv %.4f s (%.2f M dates/s), tembrel-cli %.4f s (%.2f M dates/s); ratio %.2f (median %.2f)\n",
+        bdw, n / bdw / 1e6, bcw, n / bcw / 1e6, bdw / bcw, mdw / mcw
+    printf "CPU, best: dconv %.4f s (%.0f ns/date), tembrel-cli %.4f s (%.0f ns/date)\n",
+        bdc, bdc / n * 1e9, bcc, bcc / n * 1e9
+    printf "tembrel-cli CPU per date = %.2f of dconv'"'"'s (median %.2f; goal: at most 0.33)\n", bcc / bdc, mcc / mdc
 }'

@@ -76,3 +76,32 @@ function(tembrel_add_qt_test name)
     TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# Sets `out` to the time of the sources in seconds since 1970: SOURCE_DATE_EPOCH
+# when it is set, else the time of the last commit, else now (a source tree
+# without its history).
+function(tembrel_source_date_epoch out)
+  set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+  if(NOT epoch)
+    execute_process(
+      COMMAND git log -1 --format=%ct
+      WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+      OUTPUT_VARIABLE epoch
+      OUTPUT_STRIP_TRAILING_WHITESPACE
+      ERROR_QUIET)
+  endif()
+  if(NOT epoch MATCHES "^[0-9]+$")
+    string(TIMESTAMP epoch "%s" UTC)
+  endif()
+  set(${out} "${epoch}" PARENT_SCOPE)
+endfunction()
+
+# Sets `out` to the time of the sources (tembrel_source_date_epoch) written
+# with a string(TIMESTAMP) format, in UTC.
+function(tembrel_format_source_date out format)
+  set(former "$ENV{SOURCE_DATE_EPOCH}")
+  set(ENV{SOURCE_DATE_EPOCH} "${TEMBREL_SOURCE_DATE_EPOCH}")
+  string(TIMESTAMP text "${format}" UTC)
+  set(ENV{SOURCE_DATE_EPOCH} "${former}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()

@@ -1,6 +1,6 @@
 // Where the user manual is: the copy beside the executable's folder in a build
-// tree (doc/manual.<language>.html), else the installed copy in the
-// documentation folder (../share/doc/... relative to the executable's folder).
+// tree (doc/manual.<language>.html), else the installed copy beside the data
+// files (../share/tembrel/doc/ relative to the executable's folder).
 #pragma once
 
 #include <filesystem>
@@ -14,8 +14,8 @@ namespace tembrel {
 // for every other language (the manual exists in English and German only).
 std::string ManualFileName(LanguageCode language);
 
-// Returns the installed documentation folder relative to the folder of the
-// installed executables, e.g. ../share/doc/Tembrel.
+// Returns the installed manual's folder relative to the folder of the
+// installed executables, e.g. ../share/tembrel/doc.
 std::filesystem::path InstalledManualFolder();
 
 // Returns the manual's path for an executable in `executableFolder`: the build

@@ -16,6 +16,9 @@ packages=(
   xvfb xauth ncal
   # the desktop entry checker
   desktop-file-utils
+  # manual pages, icons, the Debian package and its checks; the shells whose
+  # completions the tests run
+  scdoc librsvg2-bin dpkg-dev file lintian appstream man-db zsh fish
 )
 
 missing=()

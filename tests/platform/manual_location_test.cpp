@@ -25,13 +25,13 @@ TEST(ManualLocation, TheBuildTreeCopyComesFirst) {
               root.path() / "bin" / "doc" / "manual.de.html");
 }
 
-TEST(ManualLocation, AnInstalledProgramFindsTheDocumentationFolder) {
+TEST(ManualLocation, AnInstalledProgramFindsTheManualBesideItsDataFiles) {
     TempFolder root;
     const std::filesystem::path installed =
         (root.path() / "bin" / InstalledManualFolder() / "manual.en.html").lexically_normal();
     root.Write(installed.lexically_relative(root.path()), "en");
     EXPECT_EQ(LocateManual(root.path() / "bin", LanguageCode::English), installed);
-    EXPECT_TRUE(installed.string().starts_with((root.path() / "share" / "doc").string()));
+    EXPECT_TRUE(installed.string().starts_with((root.path() / "share" / "tembrel").string()));
 }
 
 TEST(ManualLocation, WithoutAManualThePathNamesTheInstalledPlace) {

@@ -1,0 +1,42 @@
+# Every option and subcommand of tembrel-cli: the one list from which the build
+# makes the shell completions for bash, zsh and fish. The packaging tests compare
+# it with `tembrel-cli --help` and with what the program accepts, so an option
+# added to the program and not here (or a calendar code, a language) fails them.
+#
+#   tembrel_cli_option(NAMES <-x> <--name>...
+#                      [TEXT <what> | CHOICES <value>... | FILE <what>]
+#                      [SUBCOMMAND <name>] HELP <text>)
+#     TEXT: the option takes a value typed by hand (nothing to offer);
+#     CHOICES: one of the values listed; FILE: a file name. Without any of the
+#     three the option is a flag. SUBCOMMAND: an option of that subcommand
+#     (default: of the main command line).
+#   tembrel_cli_subcommand(<name> [ARGS <name>...] HELP <text>)
+
+tembrel_cli_option(NAMES -1 --first TEXT date HELP "first date field")
+tembrel_cli_option(NAMES -d --diff TEXT difference HELP "date difference field")
+tembrel_cli_option(NAMES -2 --second TEXT date HELP "second date field")
+tembrel_cli_option(NAMES --first-cal CHOICES CE JC JDN ISO ORD LPW LPM
+  HELP "notation of the first date")
+tembrel_cli_option(NAMES --second-cal CHOICES CE JC JDN ISO ORD LPW LPM
+  HELP "notation of the second date")
+tembrel_cli_option(NAMES --months HELP "the difference counts calendar months")
+tembrel_cli_option(NAMES --include-first HELP "include the first date in day counts")
+tembrel_cli_option(NAMES --weekdays-only HELP "do not count weekend days")
+tembrel_cli_option(NAMES --terse HELP "verbose off")
+tembrel_cli_option(NAMES --no-hyphen HELP "ordinal and ISO week dates without hyphens")
+tembrel_cli_option(NAMES --order CHOICES ymd dmy mdy HELP "CE and JC date order")
+tembrel_cli_option(NAMES --sep CHOICES - / . HELP "CE and JC date separator")
+tembrel_cli_option(NAMES --thousands CHOICES , . none HELP "thousands separator")
+tembrel_cli_option(NAMES --lang CHOICES en de HELP "language of words and messages")
+tembrel_cli_option(NAMES --batch HELP "read first dates from standard input")
+tembrel_cli_option(NAMES --today TEXT YYYY-MM-DD HELP "take this date as today")
+tembrel_cli_option(NAMES -h --help HELP "print the usage")
+tembrel_cli_option(NAMES --version HELP "print the version")
+
+tembrel_cli_subcommand(month ARGS YEAR MONTH HELP "print the grid of a month")
+tembrel_cli_option(SUBCOMMAND month NAMES --monday HELP "weeks begin on Monday")
+tembrel_cli_option(SUBCOMMAND month NAMES --julian HELP "a month of the Julian calendar")
+tembrel_cli_option(SUBCOMMAND month NAMES --iso HELP "add the ISO week dates")
+tembrel_cli_option(SUBCOMMAND month NAMES --with-year HELP "ISO week dates with the year's digit")
+tembrel_cli_option(SUBCOMMAND month NAMES --lang CHOICES en de HELP "language of the weekday names")
+tembrel_cli_option(SUBCOMMAND month NAMES -h --help HELP "print the usage")
