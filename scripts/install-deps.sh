@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
-  # desktop program (Qt 6 Widgets) and its fonts
-  qt6-base-dev libgl-dev fonts-liberation2
+  # desktop program (Qt 6 Widgets), its fonts, and Qt's own translations for the
+  # words the toolkit writes itself (the Yes and No of a question in German)
+  qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with

@@ -48,7 +48,9 @@ void MainForm::SetLanguageDependentText() {
         SetCaption(clear, Text(I::Clear));
     }
     SetCaption(C::cmdMoveSecondDateToFirst, Text(I::SecondToFirst));
-    SetCaption(C::cmdCopyOutput, Text(I::CopyToClipboard));
+    // The copy button's width goes with its caption: a start in German must not
+    // keep the English width until the first click into the output.
+    SetCopyButton();
     SetCaption(C::cmdDisplayMonth, Text(I::DisplayMonth));
     SetCaption(C::cmdEnlarge, Text(I::Enlarge));
 

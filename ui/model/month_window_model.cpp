@@ -127,8 +127,15 @@ void MonthWindowModel::cboMonths_Change(std::string_view typed) {
     }
 }
 
-void MonthWindowModel::txbYear_KeyUp(int keyCode) {
+void MonthWindowModel::txbYear_KeyDown(int keyCode) {
     if (keyCode == kKeyEnter) {
+        enterDownInYear_ = true;
+    }
+}
+
+void MonthWindowModel::txbYear_KeyUp(int keyCode) {
+    if (keyCode == kKeyEnter && enterDownInYear_) {
+        enterDownInYear_ = false;
         DisplayMonth();
     }
 }

@@ -8,8 +8,9 @@
 // - a choice in the month list: SelectMonth(position); text typed into the
 //   list's edit part: cboMonths_Change(text);
 // - a change of the check box: set form.chkWithYear, then chkWithYear_Click();
-// - a key released in the year field: txbYear_KeyUp(key code), after the typed
-//   text has been written into form.txbYear;
+// - a key pressed in the year field: txbYear_KeyDown(key code); released there:
+//   txbYear_KeyUp(key code), after the typed text has been written into
+//   form.txbYear;
 // - the window becoming active: Form_Activate(); its close box: Form_Unload().
 #pragma once
 
@@ -141,7 +142,12 @@ class MonthWindowModel {
     // Takes text typed into the month list: it selects the entry it names (case
     // ignored), else no entry. Draws nothing.
     void cboMonths_Change(std::string_view typed);
-    // Draws when the released key is Enter.
+    // Notes that Enter went down in the year field.
+    void txbYear_KeyDown(int keyCode);
+    // Draws when the released key is an Enter that went down in the year field.
+    // The Enter that dismisses the year message went down in the message box
+    // and comes up here: it draws nothing, or the message would come back with
+    // every Enter that closes it.
     void txbYear_KeyUp(int keyCode);
     // Index 0 shows the next month, index 1 the previous one, crossing year ends.
     // Nothing happens with an empty year field or no month selected; a year that
@@ -203,6 +209,7 @@ class MonthWindowModel {
     void AfterOptionChange(bool hide);
 
     WindowContext context_;
+    bool enterDownInYear_ = false;  // an Enter went down in the year field, not yet up
 };
 
 }  // namespace tembrel

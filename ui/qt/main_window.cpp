@@ -56,6 +56,7 @@ void StoreSelection(TextBoxState& box, int displayFrom, int displayTo) {
 frmMain::frmMain(ProgramTexts& texts, ProgramVersion version, QWidget* parent)
     : QWidget(parent),
       endProgram([] { QCoreApplication::exit(0); }),
+      texts_(texts),
       dialogs_(this),
       model_(texts, dialogs_, clipboard_, version, &services_),
       secondary_(*this, model_,
@@ -247,6 +248,9 @@ void frmMain::PullFromWidgets() {
 }
 
 void frmMain::Render() {
+    // The program texts are in the language of the captions, also after a Reset
+    // has set the saved language back to English.
+    translations_.Use(texts_.ProgramTextLanguage());
     setWindowTitle(qt::ToQt(model_.window.caption));
     for (const MainControlEntry& entry : MainWindowLayout()) {
         const C id = entry.id;

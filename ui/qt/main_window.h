@@ -6,13 +6,16 @@
 //   handler runs, then the whole model is rendered back into the widgets with
 //   their signals blocked, so that rendering never runs a handler again;
 // - messages and the clear-one-field dialog come through QtUserDialogs, the
-//   clipboard through QtClipboard.
+//   clipboard through QtClipboard;
+// - the words the toolkit writes itself (the Yes and No of a question) follow
+//   the language the captions are shown in (ToolkitTranslations).
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <functional>
 
+#include "platform/toolkit_translations.h"
 #include "text/program_text.h"
 #include "ui/model/main_controls.h"
 #include "ui/model/main_form.h"
@@ -68,6 +71,8 @@ class frmMain : public QWidget {
     void RenderOutput();
     void RenderFocus();
 
+    const ProgramTexts& texts_;
+    ToolkitTranslations translations_;
     QtClipboard clipboard_;
     QtUserDialogs dialogs_;
     QtDesktopServices services_;

@@ -70,8 +70,8 @@ bool IsSelected(const MonthWindowState& form, C option) {
     }
 }
 
-// Returns the key code the year field's key-up handler takes: 13 for Enter; the
-// handler acts on nothing else, so every other key passes as 0.
+// Returns the key code the year field's key handlers take: 13 for Enter; they
+// act on nothing else, so every other key passes as 0.
 int KeyCodeOf(const QKeyEvent& event) {
     const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
     return enter ? kKeyEnter : 0;
@@ -350,7 +350,9 @@ void frmDisplayMonth::TrackPlace() {
 }
 
 bool frmDisplayMonth::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == control(C::txbYear) && event->type() == QEvent::KeyRelease) {
+    if (watched == control(C::txbYear) && event->type() == QEvent::KeyPress) {
+        model_.txbYear_KeyDown(KeyCodeOf(*static_cast<const QKeyEvent*>(event)));
+    } else if (watched == control(C::txbYear) && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
             const int code = KeyCodeOf(*key);

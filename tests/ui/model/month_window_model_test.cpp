@@ -143,6 +143,7 @@ TEST_F(MonthWindowTest, YearsAreReadFromTheirDigitsAndSign) {
     for (const auto& [typed, year] : std::vector<std::pair<std::string, int32_t>>{
              {"20a9", 209}, {" -45 ", -45}, {"0", 0}, {"+5000000", 5000000}, {"-004", -4}}) {
         form.txbYear = typed;
+        window.txbYear_KeyDown(kKeyEnter);
         window.txbYear_KeyUp(kKeyEnter);
         EXPECT_EQ(form.txbMonth, Grid(year, 2)) << typed;
         EXPECT_EQ(form.txbYear, typed);  // the field is not rewritten
@@ -150,8 +151,33 @@ TEST_F(MonthWindowTest, YearsAreReadFromTheirDigitsAndSign) {
     EXPECT_TRUE(dialogs.messages.empty());
     // Keys other than Enter do not draw.
     form.txbYear = "2010";
+    window.txbYear_KeyDown('0');
     window.txbYear_KeyUp('0');
     EXPECT_EQ(form.txbMonth, Grid(-4, 2));
+}
+
+TEST_F(MonthWindowTest, OnlyAnEnterThatWentDownInTheYearFieldDraws) {
+    // State: no year. Action: Enter in the year field; then the Enter that
+    // dismissed the message comes up in the field; then a new Enter.
+    // Expected: one message for each Enter pressed in the field, none for the
+    // one pressed in the message box.
+    Open("2009-02-14");
+    form.txbYear = "-";
+    window.txbYear_KeyDown(kKeyEnter);
+    window.txbYear_KeyUp(kKeyEnter);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    window.txbYear_KeyUp(kKeyEnter);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    window.txbYear_KeyDown(kKeyEnter);
+    window.txbYear_KeyUp(kKeyEnter);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    // A year typed since draws on the next whole Enter only.
+    form.txbYear = "2010";
+    window.txbYear_KeyUp(kKeyEnter);
+    EXPECT_EQ(form.txbMonth, kFebruary2009);
+    window.txbYear_KeyDown(kKeyEnter);
+    window.txbYear_KeyUp(kKeyEnter);
+    EXPECT_EQ(form.txbMonth, Grid(2010, 2));
 }
 
 TEST_F(MonthWindowTest, TypedMonthTextSelectsAnEntryOrNone) {

@@ -78,6 +78,10 @@ TEST_F(ProgramRunTest, EverythingComesBackAfterQuitAndStart) {
     EXPECT_EQ(second.form.intLanguage, LanguageCode::German);
     EXPECT_EQ(texts.ProgramTextLanguage(), LanguageCode::German);
     EXPECT_EQ(second.Caption(C::cmdQuit), "Beenden");
+    // The copy button has its German width from the start, not only after the
+    // first click into the output.
+    EXPECT_EQ(second.Caption(C::cmdCopyOutput), "Kopieren in Zwischenablage");
+    EXPECT_EQ(second.PlaceOf(C::cmdCopyOutput).width, 3500);
     EXPECT_EQ(second.window.languageEntries, (std::vector<std::string>{"Englisch", "Deutsch"}));
     EXPECT_EQ(second.window.languageIndex, 1);
     EXPECT_EQ(second.Caption(C::optFirstDateIsORD), "Ordinaldatum (JJJJTTT)");

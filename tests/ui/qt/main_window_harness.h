@@ -88,6 +88,13 @@ class MainWindowHarness {
         };
     }
 
+    // Expects one modal dialog, which `answer` gets; the test's user answers it.
+    void ExpectDialog(std::function<void(QWidget*)> answer) {
+        watchdog_->handler = std::move(answer);
+    }
+    // Tells whether an expected dialog has not appeared yet.
+    bool DialogExpected() const { return static_cast<bool>(watchdog_->handler); }
+
     // Puts the focus into a main window field with a click and types `text`.
     void Type(MainWindowControl field, const QString& text) {
         QTest::mouseClick(control(field), Qt::LeftButton);

@@ -73,6 +73,7 @@ class MainWindowTest : public QObject {
     void quitButtonSavesTheSettingsAndEndsTheProgram();
     void startUpRestoresTheSavedSettingsInGerman();
     void resetAsksWithNoAsTheDefaultAnswer();
+    void questionButtonsFollowTheLanguageShown();
     void labelsOpenTheMakersPageAndShowTheNotice();
     // Runs the application's event loop: keep it last.
     void quitEndsTheRunningProgram();
@@ -588,6 +589,8 @@ void MainWindowTest::startUpRestoresTheSavedSettingsInGerman() {
     // Expected: German everywhere, the date back with the caret after it.
     QCOMPARE(window_->windowTitle(), QStringLiteral("Tembrel 9.98"));
     QCOMPARE(caption(C::cmdCompute), QStringLiteral("Berechnen"));
+    QCOMPARE(caption(C::cmdCopyOutput), QStringLiteral("Kopieren in Zwischenablage"));
+    QCOMPARE(control(C::cmdCopyOutput)->width(), tembrel::qt::Pixels(3500));
     auto* languages = qobject_cast<QComboBox*>(control(C::cboLanguage));
     QCOMPARE(languages->currentIndex(), 1);
     QCOMPARE(languages->itemText(1), QStringLiteral("Deutsch"));
@@ -616,6 +619,45 @@ void MainWindowTest::resetAsksWithNoAsTheDefaultAnswer() {
     QVERIFY(qobject_cast<QRadioButton*>(control(C::optDateFormatIsYMD))->isChecked());
     QVERIFY(qobject_cast<QCheckBox*>(control(C::chkVerbose))->isChecked());
     QCOMPARE(window_->focusWidget(), control(C::txbFirstDate));
+}
+
+void MainWindowTest::questionButtonsFollowTheLanguageShown() {
+    // State: German chosen in the list. Action: Reset, answered Yes (which sets
+    // the saved language back to English but keeps the German captions), Reset
+    // again, then English chosen and Reset. Expected: Ja and Nein while the
+    // window is German, Yes and No once it is English.
+    QStringList buttons;
+    const auto answer = [this, &buttons](QMessageBox::StandardButton choice) {
+        watchdog_->handler = [&buttons, choice](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            buttons << box->button(QMessageBox::Yes)->text()
+                    << box->button(QMessageBox::No)->text();
+            box->button(choice)->click();
+        };
+    };
+    auto* languages = qobject_cast<QComboBox*>(control(C::cboLanguage));
+    languages->setFocus();
+    QTest::keyClick(languages, Qt::Key_Down);
+    answer(QMessageBox::Yes);
+    click(C::cmdReset);
+    QCOMPARE(caption(C::cmdReset), QStringLiteral("Rückstellen"));
+    answer(QMessageBox::No);
+    click(C::cmdReset);
+    QCOMPARE(buttons, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nein"),
+                                   QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+
+    // English first changes nothing (it is the saved language already), German
+    // applies German again, and then English applies English.
+    buttons.clear();
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Up}) {
+        languages->setFocus();
+        QTest::keyClick(languages, key);
+    }
+    QCOMPARE(caption(C::cmdReset), QStringLiteral("Reset"));
+    answer(QMessageBox::No);
+    click(C::cmdReset);
+    QCOMPARE(buttons, QStringList({QStringLiteral("&Yes"), QStringLiteral("&No")}));
 }
 
 void MainWindowTest::labelsOpenTheMakersPageAndShowTheNotice() {

@@ -54,6 +54,8 @@ class MonthWindowTest : public QObject {
     void copyPutsTheHeadingTheGridAndThePanelOnTheClipboard();
     void enterInTheYearFieldDraws();
     void anEmptyYearShowsTheMessageAndKeepsTheGrid();
+    void theEnterThatDismissesTheYearMessageDoesNotShowItAgain_data();
+    void theEnterThatDismissesTheYearMessageDoesNotShowItAgain();
     void closeHidesAndPutsTheFocusInTheFirstDate();
     void theCloseBoxOnlyHidesAndTheStateSurvives();
     void captionsFollowTheLanguage();
@@ -280,6 +282,37 @@ void MonthWindowTest::anEmptyYearShowsTheMessageAndKeepsTheGrid() {
     QCOMPARE(seen.title, QStringLiteral("Invalid input"));
     QCOMPARE(seen.text, QStringLiteral("Please specify year"));
     QCOMPARE(grid(), kFebruary2009);
+}
+
+void MonthWindowTest::theEnterThatDismissesTheYearMessageDoesNotShowItAgain_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("minus alone") << QStringLiteral("-");
+}
+
+void MonthWindowTest::theEnterThatDismissesTheYearMessageDoesNotShowItAgain() {
+    // State: a year field that holds no year. Action: Enter shows the message;
+    // the user presses Enter on it, and that key comes up in the year field once
+    // the message has gone. Expected: the message once; a new Enter in the year
+    // field shows it once more. (The watchdog fails the test on any further one.)
+    QFETCH(QString, typed);
+    openWith(QStringLiteral("2009-02-14"));
+    const auto dismissWithEnter = [](QWidget* modal) {
+        QVERIFY(qobject_cast<QMessageBox*>(modal) != nullptr);
+        QTest::keyPress(modal, Qt::Key_Return);
+    };
+    for (int round = 0; round < 2; ++round) {
+        harness_.ExpectDialog(dismissWithEnter);
+        typeYear(typed);
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+        QVERIFY(!harness_.DialogExpected());
+        // The month window's focus is back in the year field, where the key
+        // comes up.
+        QCOMPARE(month()->focusWidget(), year());
+        QTest::keyRelease(year(), Qt::Key_Return);
+        QTest::qWait(100);
+        QCOMPARE(grid(), kFebruary2009);
+    }
 }
 
 void MonthWindowTest::closeHidesAndPutsTheFocusInTheFirstDate() {

@@ -4,8 +4,14 @@
 //   main_filled.png    after a conversion, a difference and a selection in the output
 //   main_options.png   months, no hyphens, ISO and ordinal calendars, other separators
 //   main_de.png        the captions in German, chosen in the language list
-//   main_de_started.png  a start with German saved, a difference computed in German
+//   main_de_first_frame.png  a start with German saved, as it comes up
+//   main_de_started.png  the same start after a difference computed in German
 //   clear_one_field.png  the dialog Compute shows with three filled fields
+//   de_*.png           every dialog of the program in German: the Reset
+//                      question, an error message, the clear-one-field dialog,
+//                      the empty-output message, the month window's messages,
+//                      the browser warning and the notice; en_reset_question.png
+//                      after switching back to English
 //   trial_1..6.png     a first session driven with key and mouse events: convert
 //                      a date, count days, add working days, switch a calendar,
 //                      step with a spinner, copy part of the output
@@ -13,6 +19,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,7 +36,9 @@
 #include "text/program_text.h"
 #include "ui/qt/clear_one_field_dialog.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/month_window.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/secondary_windows.h"
 
 namespace {
 
@@ -145,10 +155,98 @@ bool SaveGermanStart(tembrel::ProgramTexts& texts, const QDir& folder) {
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.endProgram = [] {};
     window.StartUp();
+    bool ok = Save(window, folder, "main_de_first_frame.png");
     ClickOn(window, MainWindowControl::cmdCompute);
-    const bool ok = Save(window, folder, "main_de_started.png");
+    ok = Save(window, folder, "main_de_started.png") && ok;
     std::filesystem::remove(file);
     return ok;
+}
+
+// Saves the next modal dialog as `name` once it is shown, then closes it as
+// Escape would (No for a question); `saved` tells whether it came and was saved.
+void SaveNextDialog(const QDir& folder, const char* name, bool& saved) {
+    saved = false;
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, &folder, name, &saved] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        saved = Save(*dialog, folder, name);
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    timer->start();
+}
+
+// Runs `action`, which shows one modal dialog, and saves that dialog.
+template <typename Action>
+bool SaveDialogOf(const QDir& folder, const char* name, Action action) {
+    bool saved = false;
+    SaveNextDialog(folder, name, saved);
+    action();
+    if (!saved) {
+        std::fprintf(stderr, "no dialog for %s\n", name);
+    }
+    return saved;
+}
+
+// Shows every dialog of the program in German and saves each, so that the
+// toolkit's buttons can be checked against the words around them.
+bool SaveGermanDialogs(tembrel::ProgramTexts& texts, const QDir& folder) {
+    using C = MainWindowControl;
+    using M = tembrel::MonthWindowControl;
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    window.endProgram = [] {};
+    window.services().opener = [](const QUrl&) { return false; };
+    window.StartUp();
+    window.model().cboLanguage_Click(1);
+    window.Render();
+
+    bool ok = SaveDialogOf(folder, "de_reset_question.png", [&] { ClickOn(window, C::cmdReset); });
+    ok = SaveDialogOf(folder, "de_message.png",
+                      [&] {
+                          TypeInto(window, C::txbFirstDate, QStringLiteral("2008-02-30"));
+                          ClickOn(window, C::cmdCompute);
+                      }) &&
+         ok;
+    ok = SaveDialogOf(folder, "de_clear_one_field.png",
+                      [&] {
+                          ClickOn(window, C::cmdClearFirstDate);
+                          TypeInto(window, C::txbFirstDate, QStringLiteral("2008-01-15"));
+                          TypeInto(window, C::txbDateDiff, QStringLiteral("10"));
+                          TypeInto(window, C::txbSecondDate, QStringLiteral("2008-12-25"));
+                          ClickOn(window, C::cmdCompute);
+                      }) &&
+         ok;
+    ok = SaveDialogOf(folder, "de_empty_output.png", [&] { ClickOn(window, C::cmdEnlarge); }) && ok;
+    ok = SaveDialogOf(folder, "de_browser_warning.png",
+                      [&] { ClickOn(window, C::lblOnlineDocumentation); }) &&
+         ok;
+    ok = SaveDialogOf(folder, "de_notice.png", [&] { ClickOn(window, C::lblCopyright); }) && ok;
+
+    ClickOn(window, C::cmdDisplayMonth);
+    tembrel::frmDisplayMonth* month = window.secondaryWindows().monthWindow();
+    auto* year = static_cast<QLineEdit*>(month->control(M::txbYear));
+    const auto enterYear = [year](const QString& text) {
+        QTest::mouseClick(year, Qt::LeftButton);
+        year->selectAll();
+        QTest::keyClick(year, Qt::Key_Delete);
+        QTest::keyClicks(year, text);
+        QTest::keyClick(year, Qt::Key_Return);
+    };
+    ok = SaveDialogOf(folder, "de_month_year_message.png", [&] { enterYear(QString()); }) && ok;
+    ok = SaveDialogOf(folder, "de_month_out_of_range.png",
+                      [&] { enterYear(QStringLiteral("999999999")); }) &&
+         ok;
+    month->close();
+
+    window.model().cboLanguage_Click(0);
+    window.Render();
+    return SaveDialogOf(folder, "en_reset_question.png", [&] { ClickOn(window, C::cmdReset); }) &&
+           ok;
 }
 
 }  // namespace
@@ -201,6 +299,9 @@ int main(int argc, char** argv) {
 
     model.cboLanguage_Click(0);
     window.Render();
+    // With this window back in English, whose toolkit words it sets while it
+    // renders.
+    ok = SaveGermanDialogs(texts, folder) && ok;
     bool dialogSaved = false;
     QTimer::singleShot(0, [&] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
