@@ -9,7 +9,9 @@ void MainForm::cboLanguage_Click(int position) {
     if (position >= 0 && static_cast<size_t>(position) < window.languageCodes.size()) {
         window.languageIndex = position;
         const LanguageCode code = window.languageCodes[static_cast<size_t>(position)];
-        if (code != form.intLanguage) {
+        // After a Reset the setting is English while the window still speaks the
+        // language it showed: choosing English then switches the window too.
+        if (code != form.intLanguage || code != texts_.ProgramTextLanguage()) {
             form.intLanguage = code;
             texts_.SetProgramTextLanguage(code);
             // The entries are rewritten in the new language; the chosen one

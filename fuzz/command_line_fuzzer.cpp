@@ -1,0 +1,145 @@
+// Fuzzes the command line of tembrel-cli. Input: the arguments, each ended by a
+// NUL byte (as the kernel hands them over, so that any argument, the empty one
+// included, can be written), then the text standard input holds for --batch.
+// Properties: options that parse never pair --batch with --first; the month subcommand
+// prints its grid or a message saying what is wrong; otherwise the standard input
+// goes through the batch path (an in-memory stream), which writes exactly one
+// line per input line and numbers its refusals by input line, and the three
+// fields of the command line computed once leave whole report lines.
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/cli_options.h"
+#include "cli/cli_request.h"
+#include "cli/month_command.h"
+#include "compute/compute.h"
+#include "core/today.h"
+#include "fuzz/date_fuzz_support.h"
+#include "text/program_text.h"
+
+namespace {
+
+// Reports name weekdays and "today": the same answer for every run.
+constexpr int32_t kToday = 2454541;  // 15 March 2008
+
+using namespace tembrel;
+using namespace tembrel::cli;
+using tembrel::fuzz::Require;
+
+// The program texts of the shipped data file, loaded once.
+ProgramTexts& Texts() {
+    static ProgramTexts* texts = [] {
+        auto* loaded = new ProgramTexts;
+        const ProgramTextLoad load = loaded->LoadProgramTextFrom(TEMBREL_DATA_FILE);
+        Require(load.ok(), "the language data file loads", load.message);
+        loaded->SetStartUpCompleted(true);
+        return loaded;
+    }();
+    return *texts;
+}
+
+// Splits the input into the arguments (each ended by NUL) and the rest.
+std::vector<std::string> TakeArguments(std::string_view& input) {
+    std::vector<std::string> arguments;
+    for (size_t end = input.find('\0'); end != std::string_view::npos; end = input.find('\0')) {
+        arguments.emplace_back(input.substr(0, end));
+        input.remove_prefix(end + 1);
+    }
+    return arguments;
+}
+
+// Returns the number of lines the batch path must answer: every LF ends one, and
+// a last line without a line end counts.
+size_t LineCount(std::string_view text) {
+    const auto ends = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    return ends + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
+
+// Runs the batch path over `input` and returns what it wrote.
+std::string RunBatchOver(std::string_view input, const CliOptions& options,
+                         std::vector<std::string>& errors) {
+    std::string inputCopy(input);
+    // A stream over no bytes at all is allowed (glibc 2.22 and later).
+    FILE* in = fmemopen(inputCopy.data(), inputCopy.size(), "r");
+    char* written = nullptr;
+    size_t writtenSize = 0;
+    FILE* out = open_memstream(&written, &writtenSize);
+    Require(in != nullptr && out != nullptr, "the in-memory streams open", input);
+    errors = RunBatch(in, out, options, Texts(), kToday, 2);
+    fclose(in);
+    fclose(out);
+    std::string output(written, writtenSize);
+    free(written);
+    return output;
+}
+
+void CheckMonthCommand(const CliOptions& options, std::string_view input) {
+    const MonthCommandResult result = MonthCommandOutput(options);
+    if (result.exitCode == 0) {
+        Require(!result.out.empty() && result.err.empty(), "a month prints its grid alone", input);
+    } else {
+        Require(result.exitCode == 2 && result.out.empty(), "a refused month prints no grid",
+                input);
+        // The message quotes the argument as given, line ends and all.
+        Require(result.err.starts_with("tembrel-cli: ") && result.err.ends_with("\n"),
+                "a refused month says why", input);
+    }
+}
+
+void CheckBatch(std::string_view stdinText, const CliOptions& options) {
+    std::vector<std::string> errors;
+    const std::string output = RunBatchOver(stdinText, options, errors);
+    const size_t lines = LineCount(stdinText);
+    Require(LineCount(output) == lines && (output.empty() || output.back() == '\n'),
+            "the batch path writes one line per input line", output);
+    size_t lastLine = 0;
+    for (const std::string& error : errors) {
+        Require(error.starts_with("line "), "a refusal names its line", error);
+        const size_t number = std::strtoull(error.c_str() + 5, nullptr, 10);
+        Require(number >= 1 && number <= lines && number >= lastLine,
+                "refusals name input lines in order", error);
+        lastLine = number;
+    }
+}
+
+void CheckOneComputation(const CliOptions& options) {
+    const ComputeResult result = Compute(RequestFor(options, kToday));
+    const std::string_view output = result.output;
+    Require(output.empty() || output.ends_with("\n"), "a computation leaves whole lines", output);
+    Require(!output.empty() || result.message != ComputeMessage::None ||
+                result.kind == ComputeKind::None,
+            "a computation without a message reports", output);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view input = fuzz::AsText(data, size);
+    const std::vector<std::string> arguments = TakeArguments(input);
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    const CliOptions& options = parsed.options;
+    if (!parsed.error.empty()) {
+        return 0;
+    }
+    Require(!(options.batch && !options.first.empty()), "--batch never goes with --first",
+            fuzz::AsText(data, size));
+    if (options.help || options.version) {
+        return 0;
+    }
+    Texts().SetProgramTextLanguage(options.language);
+    if (options.monthCommand) {
+        CheckMonthCommand(options, fuzz::AsText(data, size));
+        return 0;
+    }
+    CheckBatch(input, options);
+    CheckOneComputation(options);
+    return 0;
+}
