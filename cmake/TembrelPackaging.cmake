@@ -24,6 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TEMBREL_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The toolkit's own translations give the message boxes their German buttons;
+# without them the buttons stay English and everything else works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The long description; CPack puts the summary before it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

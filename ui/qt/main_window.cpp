@@ -27,9 +27,10 @@ using C = MainWindowControl;
 // The colour of the window, its frames, labels, options and check boxes.
 const QColor kCyan{0x00, 0xFF, 0xFF};
 
-// The difference field takes at most this many typed or pasted characters; a
+// The difference field takes at most this many typed or pasted characters, so
+// that the largest difference with its separators, "-2,100,000,000", fits; a
 // longer text the program writes is shown whole.
-constexpr int kDateDiffMaxLength = 13;
+constexpr int kDateDiffMaxLength = 14;
 
 constexpr std::array kInputFields = {C::txbFirstDate, C::txbDateDiff, C::txbSecondDate};
 

@@ -182,8 +182,10 @@ void MainWindowTest::typedKeysAreFiltered_data() {
         << "123456789012345678";
     QTest::newRow("difference takes the comma, not the dot") << int(C::txbDateDiff) << "1,000.5"
                                                              << "1,0005";
-    QTest::newRow("difference stops at 13 characters") << int(C::txbDateDiff) << "12345678901234567"
-                                                       << "1234567890123";
+    QTest::newRow("difference stops at 14 characters") << int(C::txbDateDiff) << "12345678901234567"
+                                                       << "12345678901234";
+    QTest::newRow("the largest difference fits") << int(C::txbDateDiff) << "-2,100,000,000"
+                                                 << "-2,100,000,000";
 }
 
 void MainWindowTest::typedKeysAreFiltered() {
@@ -463,7 +465,7 @@ void MainWindowTest::controlsStandWhereTheLayoutTablePutsThem() {
     // The English place of the save check box and the copy button's width.
     QCOMPARE(control(C::chkSaveOutput)->x(), tembrel::qt::Pixels(9050));
     QCOMPARE(control(C::cmdCopyOutput)->width(), tembrel::qt::Pixels(2500));
-    QCOMPARE(edit(C::txbDateDiff)->maxLength(), 13);
+    QCOMPARE(edit(C::txbDateDiff)->maxLength(), 14);
 }
 
 void MainWindowTest::everyCaptionFitsItsControl_data() {
