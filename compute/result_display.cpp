@@ -36,7 +36,7 @@ void Computation::DisplayDate(DateField field) {
         FormatJDNInNotation(jdn, cal, request_.notation, FieldText(field));
         out_.Add(FieldText(field));
     } else {
-        AppendJDNInNotation(jdn, cal, request_.notation, out_);
+        AppendJDNInNotation(jdn, cal, request_.notation, out_);  // writable: checked above
     }
     AppendCalendarCode(out_, cal);
     AppendDayOfWeek(jdn);

@@ -113,6 +113,17 @@ std::string FormatDateText(const CalDate& date, DateOrder order, std::string_vie
 
 void AppendDateText(TextAppender& out, const CalDate& date, DateOrder order,
                     std::string_view dateSep, std::string_view thousSep) {
+    if (order == DateOrder::YMD && date.year >= 1000 && date.year <= 9999 && dateSep.size() == 1 &&
+        date.marker != kMarkerAnnusNovus) {
+        // Years of four digits, year first: almost every date written.
+        char* at = out.Claim(10);
+        TextAppender::WriteFixedDigits(at, static_cast<uint32_t>(date.year), 4);
+        at[4] = dateSep.front();
+        TextAppender::WriteFixedDigits(at + 5, static_cast<uint32_t>(date.month), 2);
+        at[7] = dateSep.front();
+        TextAppender::WriteFixedDigits(at + 8, static_cast<uint32_t>(date.day), 2);
+        return;
+    }
     const bool annusNovus = date.marker == kMarkerAnnusNovus;
     const std::string_view separator = annusNovus ? std::string_view("-") : dateSep;
     // Grouping with the date separator itself ("12.345.01.01") could not be read
@@ -152,6 +163,17 @@ std::string FormatISOWeekDate(const ISOWeekDate& date, int16_t hyphen) {
 }
 
 void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, int16_t hyphen) {
+    if (date.year >= 1000 && date.year <= 9999 && hyphen == 1) {
+        // Years of four digits: almost every week date written.
+        char* at = out.Claim(10);
+        TextAppender::WriteFixedDigits(at, static_cast<uint32_t>(date.year), 4);
+        at[4] = '-';
+        at[5] = 'W';
+        TextAppender::WriteFixedDigits(at + 6, static_cast<uint32_t>(date.week), 2);
+        at[8] = '-';
+        at[9] = static_cast<char>('0' + date.weekday);
+        return;
+    }
     out.AddNumber(date.year, 1);
     out.Add(hyphen == 1 ? "-W" : "W");
     out.AddNumber(date.week, 2);

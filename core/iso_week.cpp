@@ -5,6 +5,7 @@
 
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
+#include "libs/roroviri/civil_day_math.h"
 
 namespace tembrel {
 
@@ -28,7 +29,16 @@ CalDate GregorianDateOf(int64_t jdn) {
     } else if (jdn < std::numeric_limits<int32_t>::min()) {
         jdn = std::numeric_limits<int32_t>::min();
     }
-    return CalDateOfJDN(static_cast<int32_t>(jdn), kMarkerGregorian);
+    // The library's arithmetic inlined: every week date written passes here.
+    const roroviri::math::CivilDate civil =
+        roroviri::math::GregorianDateOfJdn(static_cast<int32_t>(jdn));
+    CalDate date{};
+    date.year = civil.year;
+    date.month = civil.month;
+    date.day = civil.day;
+    date.marker = kMarkerGregorian;
+    date.jdn = static_cast<int32_t>(jdn);
+    return date;
 }
 
 // Returns the day of the year of a Gregorian date whose month is 1..12

@@ -100,6 +100,50 @@ bool ReadDigitRun(const char*& at, const char* end, char stop, int64_t& value) {
     return true;
 }
 
+// Returns the digit at position `i` of the text, or 10 for any other character.
+inline unsigned DigitAt(std::string_view text, size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+}
+
+// Reads a date of exactly ten characters with the year's four digits where the
+// order puts them ("2008-01-15", "15.01.2008", "01/15/2008") into its three
+// parts, in the order they are written. Returns false for any other text.
+bool ReadTenCharacterDate(std::string_view text, char separator, DateOrder order,
+                          int64_t (&parts)[3]) {
+    if (text.size() != 10) {
+        return false;
+    }
+    const bool yearFirst = order == DateOrder::YMD;
+    const size_t firstSep = yearFirst ? 4 : 2;
+    if (text[firstSep] != separator || text[firstSep + 3] != separator) {
+        return false;
+    }
+    // Where the eight digits stand, year first or year last.
+    static constexpr uint8_t kYearFirst[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+    static constexpr uint8_t kYearLast[8] = {0, 1, 3, 4, 6, 7, 8, 9};
+    const uint8_t* const at = yearFirst ? kYearFirst : kYearLast;
+    unsigned digits[8];
+    unsigned notDigit = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        digits[i] = DigitAt(text, at[i]);
+        notDigit |= digits[i] > 9 ? 1u : 0u;
+    }
+    if (notDigit != 0) {
+        return false;
+    }
+    const auto pair = [&](size_t i) { return int64_t{digits[i]} * 10 + digits[i + 1]; };
+    if (yearFirst) {
+        parts[0] = pair(0) * 100 + pair(2);
+        parts[1] = pair(4);
+        parts[2] = pair(6);
+    } else {
+        parts[0] = pair(0);
+        parts[1] = pair(2);
+        parts[2] = pair(4) * 100 + pair(6);
+    }
+    return true;
+}
+
 // Reads the date typed most often, three runs of digits joined by two
 // separators and nothing else ("2008-01-15", "15.01.2008"), in one pass. Returns
 // the status, or nothing for any other text, which the general reading then
@@ -107,11 +151,15 @@ bool ReadDigitRun(const char*& at, const char* end, char stop, int64_t& value) {
 std::optional<int> ReadPlainDate(std::string_view text, char separator, DateOrder order,
                                  int32_t marker, CalDate& date) {
     int64_t parts[3];
-    const char* at = text.data();
-    const char* const end = at + text.size();
-    if (!ReadDigitRun(at, end, separator, parts[0]) ||
-        !ReadDigitRun(at, end, separator, parts[1]) || !ReadDigitRun(at, end, 0, parts[2]) ||
-        roroviri::MonthsInYear(marker) == 0) {
+    if (!ReadTenCharacterDate(text, separator, order, parts)) {
+        const char* at = text.data();
+        const char* const end = at + text.size();
+        if (!ReadDigitRun(at, end, separator, parts[0]) ||
+            !ReadDigitRun(at, end, separator, parts[1]) || !ReadDigitRun(at, end, 0, parts[2])) {
+            return std::nullopt;
+        }
+    }
+    if (roroviri::MonthsInYear(marker) == 0) {
         return std::nullopt;
     }
     const int yearAt = order == DateOrder::YMD ? 0 : 2;
@@ -144,27 +192,10 @@ bool ReadsYearFirstWithHyphens(CalendarCode cal) {
     return cal == CalendarCode::AN || cal == CalendarCode::NLW || cal == CalendarCode::ISO;
 }
 
-}  // namespace
-
-int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
-                  DateOrder order, CalDate& date) {
-    if (dateSep.size() != 1) {
-        return kParseInvalid;
-    }
-    char separator = dateSep.front();
-    if (ReadsYearFirstWithHyphens(cal)) {
-        separator = '-';
-        if (order == DateOrder::MDY) {
-            order = DateOrder::YMD;
-        }
-    }
-    if (cal == CalendarCode::JDN) {
-        return ParseDayNumber(text, date);
-    }
-    const int32_t marker = MarkerFor(cal);
-    if (const std::optional<int> plain = ReadPlainDate(text, separator, order, marker, date)) {
-        return *plain;
-    }
+// Reads a date text of any shape: keeps its date characters, then reads them as
+// the calendar library does. Out of line: the plain dates rarely come here.
+[[gnu::noinline]] int ReadDateCharacters(std::string_view text, char separator, DateOrder order,
+                                         int32_t marker, CalDate& date) {
     // The date characters of a date typed by hand fit on the stack; a longer text
     // gets a buffer of its length.
     char shortText[64];
@@ -194,6 +225,30 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
     date.marker = marker;
     date.jdn = reading.jdn;
     return kParseValid;
+}
+
+}  // namespace
+
+int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
+                  DateOrder order, CalDate& date) {
+    if (dateSep.size() != 1) {
+        return kParseInvalid;
+    }
+    char separator = dateSep.front();
+    if (ReadsYearFirstWithHyphens(cal)) {
+        separator = '-';
+        if (order == DateOrder::MDY) {
+            order = DateOrder::YMD;
+        }
+    }
+    if (cal == CalendarCode::JDN) {
+        return ParseDayNumber(text, date);
+    }
+    const int32_t marker = MarkerFor(cal);
+    if (const std::optional<int> plain = ReadPlainDate(text, separator, order, marker, date)) {
+        return *plain;
+    }
+    return ReadDateCharacters(text, separator, order, marker, date);
 }
 
 }  // namespace tembrel

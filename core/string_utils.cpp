@@ -101,18 +101,6 @@ std::string FileExtensionOf(std::string_view path, bool lowerCase) {
     return lowerCase ? LowerCase(extension) : std::string(extension);
 }
 
-std::string_view TrimSpaces(std::string_view text) {
-    // Plain loops: a date text rarely has a space at either end, and the loops
-    // find that out at once.
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 void TrimSpacesInPlace(std::string& text) {
     const size_t last = text.find_last_not_of(' ');
     if (last == std::string::npos) {

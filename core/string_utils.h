@@ -45,7 +45,16 @@ void TrimTrailingControl(std::string& text);
 std::string FileExtensionOf(std::string_view path, bool lowerCase);
 
 // Returns the text without spaces at either end (line ends and tabs stay).
-std::string_view TrimSpaces(std::string_view text);
+// Inline: every text the computation reads is trimmed first.
+inline std::string_view TrimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 // Removes the spaces at either end of the text, as TrimSpaces, in place.
 void TrimSpacesInPlace(std::string& text);
