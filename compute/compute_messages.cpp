@@ -56,8 +56,8 @@ constexpr MessageColumn kSpanish = {
 
 constexpr MessageColumn kNoMessages = {};
 
-// strComputeMsg: indexed by language slot, then message number.
-constexpr std::array<const MessageColumn*, kLanguageSlotCount> strComputeMsg = {
+// kComputeMessages: indexed by language slot, then message number.
+constexpr std::array<const MessageColumn*, kLanguageSlotCount> kComputeMessages = {
     &kEnglish, &kGerman, &kNoMessages, &kNoMessages, &kSpanish, &kNoMessages,
 };
 
@@ -68,7 +68,7 @@ std::string_view ComputeMsg(int number, LanguageCode language) {
     if (slot < 0 || number < 0 || number >= kComputeMessageCount) {
         return {};
     }
-    return (*strComputeMsg[static_cast<std::size_t>(slot)])[static_cast<std::size_t>(number)];
+    return (*kComputeMessages[static_cast<std::size_t>(slot)])[static_cast<std::size_t>(number)];
 }
 
 namespace {

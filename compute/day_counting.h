@@ -39,7 +39,7 @@ std::optional<int32_t> StepBack(int32_t second, int32_t days, DayCountOptions op
 }  // namespace day_counting
 
 // Returns the second date of `first` plus `days`; empty when it would leave
-// lngMinJDN..lngMaxJDN. A difference of 0 gives `first` itself, whatever the
+// kMinJDN..kMaxJDN. A difference of 0 gives `first` itself, whatever the
 // options: inline, because every lone date converted asks for it, and an
 // optional returned from a call comes back through memory, which stalls the
 // processor.
@@ -51,7 +51,7 @@ inline std::optional<int32_t> SecondDateFrom(int32_t first, int32_t days, DayCou
 }
 
 // Returns the first date of `second` minus `days`; empty when it would leave
-// lngMinJDN..lngMaxJDN. A difference of 0 gives `second` itself.
+// kMinJDN..kMaxJDN. A difference of 0 gives `second` itself.
 inline std::optional<int32_t> FirstDateFrom(int32_t second, int32_t days, DayCountOptions options) {
     if (days == 0) {
         return second;

@@ -26,7 +26,7 @@ struct ParsedDate {
 // month arithmetic works on. Inline: the result then stays in registers, where a call returned it
 // through memory, which stalls the processor on every date read.
 inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOrder order,
-                                 std::string_view dateSep, int16_t hyphen, CalDate& record) {
+                                 std::string_view dateSep, bool hyphen, CalDate& record) {
     ParsedDate parsed;
     switch (cal) {
         case CalendarCode::LPM: {

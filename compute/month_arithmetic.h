@@ -13,7 +13,7 @@ namespace tembrel {
 // that last day (31 January plus one month is 28 or 29 February). With
 // `leapWeek` the year, month and day are a leap week month date; otherwise they
 // are in the calendar of the record's marker. Returns false when the result lies
-// outside lngMinJDN..lngMaxJDN or cannot be converted at all.
+// outside kMinJDN..kMaxJDN or cannot be converted at all.
 bool AddMonths(const CalDate& source, int32_t months, CalDate& target, bool leapWeek);
 
 }  // namespace tembrel

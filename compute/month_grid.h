@@ -38,7 +38,7 @@ std::string MonthGridHeader(bool mondayFirst, LanguageCode language);
 // six; so a month of fewer than 31 days that ends on a row's last cell gets one
 // more row of the next month's days. Returns nothing for a month outside 1..12,
 // or when the 1st cannot be converted or a cell's day number would leave
-// lngMinJDN..lngMaxJDN (years of roughly six million and beyond).
+// kMinJDN..kMaxJDN (years of roughly six million and beyond).
 std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request);
 
 // Builds the ISO panel for a Monday-first grid: a header of the seven day names
@@ -46,7 +46,7 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request);
 // eight characters and separated by one space with it), then for each week row
 // the ISO week of its Monday written for the seven days ("W05-1  W05-2 ..." or
 // "9-W05-1  9-W05-2 ..." with the year's final digit). Rows end without trailing
-// spaces. At most six rows; a row whose Monday lies outside lngMinJDN..lngMaxJDN
+// spaces. At most six rows; a row whose Monday lies outside kMinJDN..kMaxJDN
 // is left out.
 std::string BuildISOWeekDates(int32_t gridStartJDN, int16_t numWeekRows, bool withYear,
                               LanguageCode language);

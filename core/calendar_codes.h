@@ -46,20 +46,20 @@ struct CalendarCodeTexts {
     std::string_view marker;
 };
 
-// strCalCode: indexed by CalendarCode.
-inline constexpr CalendarCodeTexts strCalCode[kCalendarCodeCount] = {
+// kCalendarCodeTexts: indexed by CalendarCode.
+inline constexpr CalendarCodeTexts kCalendarCodeTexts[kCalendarCodeCount] = {
     {"CE", "G"},  {"JC", "J"},  {"JDN", "JD"}, {"AN", "A"}, {"ORD", ""},
     {"NLW", "N"}, {"ISO", "I"}, {"LPW", ""},   {"LPM", ""},
 };
 
 // Returns the code text of a notation: "CE", "JDN", ...
 constexpr std::string_view CalCodeText(CalendarCode cal) {
-    return strCalCode[static_cast<int>(cal)].code;
+    return kCalendarCodeTexts[static_cast<int>(cal)].code;
 }
 
 // Returns the marker text of a notation: "G", "JD", or empty.
 constexpr std::string_view CalMarkerText(CalendarCode cal) {
-    return strCalCode[static_cast<int>(cal)].marker;
+    return kCalendarCodeTexts[static_cast<int>(cal)].marker;
 }
 
 // Maps a stored number to a notation; empty for numbers that name none.

@@ -146,24 +146,24 @@ void AppendDateText(TextAppender& out, const CalDate& date, DateOrder order,
     AddYear(out, date.year, yearSep, true);
 }
 
-std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, int16_t hyphen) {
+std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, bool hyphen) {
     return Written([&](TextAppender& out) { AppendOrdinalDate(out, date, dayOfYear, hyphen); });
 }
 
-void AppendOrdinalDate(TextAppender& out, const CalDate& date, int16_t dayOfYear, int16_t hyphen) {
+void AppendOrdinalDate(TextAppender& out, const CalDate& date, int16_t dayOfYear, bool hyphen) {
     out.AddNumber(date.year, 4);
-    if (hyphen == 1) {
+    if (hyphen) {
         out.Add('-');
     }
     out.AddNumber(dayOfYear, 3);
 }
 
-std::string FormatISOWeekDate(const ISOWeekDate& date, int16_t hyphen) {
+std::string FormatISOWeekDate(const ISOWeekDate& date, bool hyphen) {
     return Written([&](TextAppender& out) { AppendISOWeekDate(out, date, hyphen); });
 }
 
-void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, int16_t hyphen) {
-    if (date.year >= 1000 && date.year <= 9999 && hyphen == 1) {
+void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, bool hyphen) {
+    if (date.year >= 1000 && date.year <= 9999 && hyphen) {
         // Years of four digits: almost every week date written.
         char* at = out.Claim(10);
         TextAppender::WriteFixedDigits(at, static_cast<uint32_t>(date.year), 4);
@@ -175,9 +175,9 @@ void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, int16_t hyphe
         return;
     }
     out.AddNumber(date.year, 1);
-    out.Add(hyphen == 1 ? "-W" : "W");
+    out.Add(hyphen ? "-W" : "W");
     out.AddNumber(date.week, 2);
-    if (hyphen == 1) {
+    if (hyphen) {
         out.Add('-');
     }
     out.AddNumber(date.weekday, 1);

@@ -42,19 +42,19 @@ std::string FormatDateText(const CalDate& date, DateOrder order, std::string_vie
 void AppendDateText(TextAppender& out, const CalDate& date, DateOrder order,
                     std::string_view dateSep, std::string_view thousSep);
 
-// Writes an ordinal date: the year with at least four digits (-0045), "-" when
-// `hyphen` is 1, and the day of the year with three digits: 2008-061, 2008061.
-std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, int16_t hyphen);
+// Writes an ordinal date: the year with at least four digits (-0045), "-"
+// with `hyphen`, and the day of the year with three digits: 2008-061, 2008061.
+std::string FormatOrdinalDate(const CalDate& date, int16_t dayOfYear, bool hyphen);
 
 // Adds an ordinal date as FormatOrdinalDate writes it.
-void AppendOrdinalDate(TextAppender& out, const CalDate& date, int16_t dayOfYear, int16_t hyphen);
+void AppendOrdinalDate(TextAppender& out, const CalDate& date, int16_t dayOfYear, bool hyphen);
 
-// Writes an ISO week date: the year, then with `hyphen` 1 "-W", two week digits,
+// Writes an ISO week date: the year, then with `hyphen` "-W", two week digits,
 // "-" and the weekday (2009-W53-5); otherwise 2009W535.
-std::string FormatISOWeekDate(const ISOWeekDate& date, int16_t hyphen);
+std::string FormatISOWeekDate(const ISOWeekDate& date, bool hyphen);
 
 // Adds an ISO week date as FormatISOWeekDate writes it.
-void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, int16_t hyphen);
+void AppendISOWeekDate(TextAppender& out, const ISOWeekDate& date, bool hyphen);
 
 // Writes a leap week date in week form: year-ww-d, with " LPW" when `withCode` is
 // set (2008-01-1 LPW). Years of five or more digits are grouped with "," and keep

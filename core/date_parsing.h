@@ -3,9 +3,9 @@
 //   kParseValid (1)       the text is a date; the record holds it, with its JDN
 //   kParseInvalid (0)     the text is not a date in that notation
 //   kParseOutOfRange (-1) the text has the right shape but the date lies outside
-//                         the accepted range (lngMinJDN..lngMaxJDN, or a year
-//                         beyond lngMaxYear)
-// No parser accepts a day number outside lngMinJDN..lngMaxJDN. Unless said
+//                         the accepted range (kMinJDN..kMaxJDN, or a year
+//                         beyond kMaxYear)
+// No parser accepts a day number outside kMinJDN..kMaxJDN. Unless said
 // otherwise, the output record is written only when the status is kParseValid,
 // and no parser reads what the record held before.
 #pragma once
@@ -35,7 +35,7 @@ inline constexpr int kNeitherForm = 0;
 // separator in a calendar date ("2008-03-15 CE"). A negative year stands first in
 // year-first order, or after the last separator ("15/03/-45", "15-03-(-45)").
 // AN, NLW and ISO read "-" as separator and year-first order for MDY. A year of
-// magnitude above lngMaxYear is out of range. A separator that is not one
+// magnitude above kMaxYear is out of range. A separator that is not one
 // character answers kParseInvalid.
 int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
                   DateOrder order, CalDate& date);
@@ -45,10 +45,10 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
 // 1..366 (366 only in a Gregorian leap year); the year itself is not limited.
 int CheckOrdinalText(std::string_view text);
 
-// Parses an ordinal date: yyyy-ddd when `hyphenMode` is 1, yyyyddd for any other
-// value; spaces are ignored. A day outside 1..366, or 366 outside a leap year, is
+// Parses an ordinal date: yyyy-ddd when `hyphenated`, else yyyyddd
+// (spaces are ignored). A day outside 1..366, or 366 outside a leap year, is
 // invalid; year 0000 is out of range. Fills year, month, day, marker 'G' and jdn.
-int ParseOrdinalDate(std::string_view text, int16_t hyphenMode, CalDate& date);
+int ParseOrdinalDate(std::string_view text, bool hyphenated, CalDate& date);
 
 // Checks an ISO week date text as typed: kCompactForm for 2008W011,
 // kHyphenatedForm when a "-" stands after the first character (2008-W01-1),
@@ -58,7 +58,7 @@ int ParseOrdinalDate(std::string_view text, int16_t hyphenMode, CalDate& date);
 int CheckISOWeekText(std::string_view text);
 
 // Parses an ISO week date in either form of CheckISOWeekText, spaces ignored.
-// Clears the record first. A year of magnitude lngMaxYear or more is out of
+// Clears the record first. A year of magnitude kMaxYear or more is out of
 // range; week 53 of a year with 52 weeks is invalid.
 int ParseISOWeekDate(std::string_view text, ISOWeekDate& date);
 
@@ -66,7 +66,7 @@ int ParseISOWeekDate(std::string_view text, ISOWeekDate& date);
 // every character other than digits and "-" is dropped first, so a trailing code
 // and the "," of a grouped year vanish. Year, month and day must each hold at
 // least one digit; month and day must fit 16 bits and pass LPMToJDN (month 0 and
-// day 0 count back as described there). A year of magnitude above lngMaxYear is
+// day 0 count back as described there). A year of magnitude above kMaxYear is
 // out of range.
 int ParseLPMDate(std::string_view text, LeapWeekDate& date);
 

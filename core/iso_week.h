@@ -16,7 +16,7 @@ namespace tembrel {
 int32_t ISOWeekOneStart(int32_t year);
 
 // Fills year, week and weekday from record.jdn. Exact for every day number in
-// lngMinJDN..lngMaxJDN.
+// kMinJDN..kMaxJDN.
 void JDNToISOWeekDate(ISOWeekDate& record);
 
 // Fills record.jdn from year, week and weekday, taken as they are (week 0 is the

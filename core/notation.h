@@ -20,7 +20,7 @@ struct NotationOptions {
     DateOrder order = DateOrder::YMD;        // CE and JC dates
     std::string dateSep{kDefaultDateSep};    // CE and JC dates: "-", "/" or "."
     std::string thousSep{kDefaultThousSep};  // day numbers and long years: ",", "." or ""
-    int16_t hyphen = 1;                      // ORD and ISO: 1 writes and reads 2008-061, 2008-W01-1
+    bool hyphen = true;                      // ORD and ISO: 2008-061 and 2008-W01-1, else 2008061
 };
 
 // Writes `jdn` in the notation of `cal` into `text`:
@@ -30,8 +30,8 @@ struct NotationOptions {
 //   LPW, LPM  without the calendar code
 //   CE, JC, AN  in the date order with the date and thousands separators
 // Returns false, leaving `text` alone, for ORD outside years 1..9999
-// (lngFirstJDNOfCE1..lngLastJDNOfCE9999) and for NLW, which the calendar library
-// cannot write. Appends no calendar code. `jdn` must lie in lngMinJDN..lngMaxJDN.
+// (kFirstJDNOfCE1..kLastJDNOfCE9999) and for NLW, which the calendar library
+// cannot write. Appends no calendar code. `jdn` must lie in kMinJDN..kMaxJDN.
 bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
                          std::string& text);
 

@@ -172,7 +172,7 @@ std::optional<int> ReadPlainDate(std::string_view text, char separator, DateOrde
         day > roroviri::DaysInMonth(marker, year, static_cast<int32_t>(month))) {
         return kParseInvalid;
     }
-    if (year > lngMaxYear) {
+    if (year > kMaxYear) {
         return kParseOutOfRange;
     }
     const int64_t jdn =
@@ -216,7 +216,7 @@ bool ReadsYearFirstWithHyphens(CalendarCode cal) {
     if (reading.status != kStrToDateValid) {
         return kParseInvalid;
     }
-    if (reading.year > lngMaxYear || reading.year < -lngMaxYear || !IsJDNInRange(reading.jdn)) {
+    if (reading.year > kMaxYear || reading.year < -kMaxYear || !IsJDNInRange(reading.jdn)) {
         return kParseOutOfRange;
     }
     date.year = reading.year;

@@ -82,7 +82,7 @@ int ParseISOWeekDate(std::string_view text, ISOWeekDate& date) {
     }
     // The check let through only a sign and digits, so the year reads.
     const int64_t year = WholeNumberOf(parts.year).value_or(kWholeNumberCap);
-    if (year >= lngMaxYear || year <= -lngMaxYear) {
+    if (year >= kMaxYear || year <= -kMaxYear) {
         return kParseOutOfRange;
     }
     if (parts.week == kMaxWeek && !ISOYearHas53Weeks(static_cast<int32_t>(year))) {

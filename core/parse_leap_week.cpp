@@ -39,7 +39,7 @@ int ParseLeapWeekText(std::string_view text, LeapWeekForm form, LeapWeekDate& da
     if (!year) {
         return kParseInvalid;  // a sign alone
     }
-    if (*year > lngMaxYear || *year < -lngMaxYear) {
+    if (*year > kMaxYear || *year < -kMaxYear) {
         return kParseOutOfRange;
     }
     const std::optional<int16_t> middle = SmallPartOf(all.substr(first + 1, second - first - 1));

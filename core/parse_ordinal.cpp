@@ -72,9 +72,9 @@ int CheckOrdinalText(std::string_view text) {
     return form;
 }
 
-int ParseOrdinalDate(std::string_view text, int16_t hyphenMode, CalDate& date) {
+int ParseOrdinalDate(std::string_view text, bool hyphenated, CalDate& date) {
     std::string compact = RemoveSpaces(text);
-    if (hyphenMode == 1) {
+    if (hyphenated) {
         compact = WithoutHyphen(compact);
     }
     OrdinalParts parts;

@@ -8,7 +8,7 @@
 namespace tembrel {
 
 enum class ParseStatus : int8_t {
-    OutOfRange = -1,  // the right shape, but beyond lngMinJDN..lngMaxJDN or the notation's range
+    OutOfRange = -1,  // the right shape, but beyond kMinJDN..kMaxJDN or the notation's range
     Invalid = 0,      // not a value of that notation
     Valid = 1,
 };

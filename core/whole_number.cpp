@@ -79,7 +79,7 @@ ParsedWholeNumber ParseWholeNumber(std::string_view text) {
     }
     int64_t magnitude = 0;  // [0, 9999999999]
     std::from_chars(digits, digits + count, magnitude);
-    if (magnitude > lngMaxJDN) {
+    if (magnitude > kMaxJDN) {
         return {ParseStatus::OutOfRange, 0};
     }
     return {ParseStatus::Valid, static_cast<int32_t>(negative ? -magnitude : magnitude)};

@@ -24,7 +24,7 @@ struct ParsedWholeNumber {
 // number the program wrote under another setting reads back): "2,454,481",
 // "-2.454.481"; the first group has one to three digits, every later group
 // exactly three. Everything else is Invalid ("2454000,5", "1-2", "1.5", "+-5",
-// "5 JDN"). A magnitude above 2,100,000,000 (lngMaxJDN) is OutOfRange, however
+// "5 JDN"). A magnitude above 2,100,000,000 (kMaxJDN) is OutOfRange, however
 // many digits it has.
 ParsedWholeNumber ParseWholeNumber(std::string_view text);
 

@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 "a day number reads back", written);
         return 0;
     }
-    Require(date.year >= -lngMaxYear && date.year <= lngMaxYear, "the year is within the limit",
-            text);
+    Require(date.year >= -kMaxYear && date.year <= kMaxYear, "the year is within the limit", text);
     const CalDate normal = CalDateOfJDN(date.jdn, static_cast<char>(date.marker));
     Require(normal.year == date.year && normal.month == date.month && normal.day == date.day,
             "the date exists in its calendar", text);

@@ -135,7 +135,7 @@ TEST(Compute, BreaksDownPositiveCountsWithAllDaysCounted) {
 
 TEST(Compute, TodayBeyondTheRangeGivesNothing) {
     ComputeRequest request = Request("");
-    request.today = lngMaxJDN + 1;
+    request.today = kMaxJDN + 1;
     const ComputeResult result = Compute(request);
     EXPECT_EQ(result.kind, ComputeKind::None);
     EXPECT_EQ(result.output, "");
@@ -171,7 +171,7 @@ TEST(ComputeProperty, AnswersConsistentlyForAnyTextAndOptions) {
         request.notation.order = static_cast<DateOrder>(small(random) % 3);
         request.notation.dateSep = std::string(1, "-/."[small(random) % 3]);
         request.notation.thousSep = std::vector<std::string>{",", ".", ""}[small(random) % 3];
-        request.notation.hyphen = static_cast<int16_t>(small(random) % 2);
+        request.notation.hyphen = small(random) % 2 == 0;
         request.countWeekends = small(random) % 2 == 0;
         request.includeFirstDate = small(random) % 2 == 0;
         request.verbose = small(random) % 2 == 0;

@@ -65,8 +65,8 @@ TEST(CountDaysBetween, WorkingDayExamples) {
 }
 
 TEST(CountDaysBetween, ExtremeDatesOverflowOrStayExact) {
-    EXPECT_FALSE(CountDaysBetween(lngMinJDN, lngMaxJDN, Options(true, false)).has_value());
-    EXPECT_FALSE(CountDaysBetween(lngMaxJDN, lngMinJDN, Options(false, true)).has_value());
+    EXPECT_FALSE(CountDaysBetween(kMinJDN, kMaxJDN, Options(true, false)).has_value());
+    EXPECT_FALSE(CountDaysBetween(kMaxJDN, kMinJDN, Options(false, true)).has_value());
     // The whole-week arithmetic of a large range that fits is exact:
     const std::optional<int32_t> range =
         CountDaysBetween(-1000000000, 1000000000, Options(false, false));
@@ -112,12 +112,12 @@ TEST(DateFromDifference, WeekendsCounted) {
 }
 
 TEST(DateFromDifference, ResultsBeyondTheRange) {
-    EXPECT_FALSE(SecondDateFrom(lngMaxJDN - 1, 2, Options(true, false)).has_value());
-    EXPECT_EQ(SecondDateFrom(lngMaxJDN - 1, 1, Options(true, false)), lngMaxJDN);
-    EXPECT_FALSE(FirstDateFrom(lngMinJDN, 1, Options(true, false)).has_value());
-    EXPECT_FALSE(SecondDateFrom(lngMaxJDN, 2100000000, Options(false, false)).has_value());
-    EXPECT_FALSE(FirstDateFrom(lngMinJDN, 2100000000, Options(false, true)).has_value());
-    EXPECT_FALSE(SecondDateFrom(lngMinJDN, -2100000000, Options(true, true)).has_value());
+    EXPECT_FALSE(SecondDateFrom(kMaxJDN - 1, 2, Options(true, false)).has_value());
+    EXPECT_EQ(SecondDateFrom(kMaxJDN - 1, 1, Options(true, false)), kMaxJDN);
+    EXPECT_FALSE(FirstDateFrom(kMinJDN, 1, Options(true, false)).has_value());
+    EXPECT_FALSE(SecondDateFrom(kMaxJDN, 2100000000, Options(false, false)).has_value());
+    EXPECT_FALSE(FirstDateFrom(kMinJDN, 2100000000, Options(false, true)).has_value());
+    EXPECT_FALSE(SecondDateFrom(kMinJDN, -2100000000, Options(true, true)).has_value());
 }
 
 // Every option, both directions: the fast count equals the day-by-day count, and

@@ -165,17 +165,17 @@ TEST(MonthGrid, DaysOutsideTheSupportedRangeAreRefused) {
 
     // The month holding the last supported day number is refused; its grid would
     // run past it. The month two before is drawn, its last cell within range.
-    const CalDate top = CalDateOfJDN(lngMaxJDN, kMarkerGregorian);
+    const CalDate top = CalDateOfJDN(kMaxJDN, kMarkerGregorian);
     EXPECT_FALSE(BuildMonthGrid({top.year, top.month, false, false, LanguageCode::English}));
-    const CalDate earlier = CalDateOfJDN(lngMaxJDN - 70, kMarkerGregorian);
+    const CalDate earlier = CalDateOfJDN(kMaxJDN - 70, kMarkerGregorian);
     const std::optional<MonthGrid> grid =
         BuildMonthGrid({earlier.year, earlier.month, false, false, LanguageCode::English});
     ASSERT_TRUE(grid);
-    EXPECT_LE(int64_t{grid->gridStartJDN} + 7 * grid->numWeekRows - 1, lngMaxJDN);
+    EXPECT_LE(int64_t{grid->gridStartJDN} + 7 * grid->numWeekRows - 1, kMaxJDN);
 
-    const CalDate bottom = CalDateOfJDN(lngMinJDN, kMarkerJulian);
+    const CalDate bottom = CalDateOfJDN(kMinJDN, kMarkerJulian);
     EXPECT_FALSE(BuildMonthGrid({bottom.year, bottom.month, true, true, LanguageCode::English}));
-    const CalDate later = CalDateOfJDN(lngMinJDN + 40, kMarkerJulian);
+    const CalDate later = CalDateOfJDN(kMinJDN + 40, kMarkerJulian);
     EXPECT_TRUE(BuildMonthGrid({later.year, later.month + 1, true, true, LanguageCode::English}));
 }
 
@@ -217,7 +217,7 @@ TEST(ISOWeekDates, RowsStayWithinTheSupportedDays) {
     EXPECT_EQ(Lines(BuildISOWeekDates(0, 9, false, LanguageCode::English)).size(), 7u);
     EXPECT_EQ(Lines(BuildISOWeekDates(0, 0, false, LanguageCode::English)).size(), 1u);
     EXPECT_EQ(Lines(BuildISOWeekDates(0, -3, false, LanguageCode::English)).size(), 1u);
-    EXPECT_EQ(Lines(BuildISOWeekDates(lngMaxJDN - 3, 6, false, LanguageCode::English)).size(), 2u);
+    EXPECT_EQ(Lines(BuildISOWeekDates(kMaxJDN - 3, 6, false, LanguageCode::English)).size(), 2u);
     EXPECT_EQ(Lines(BuildISOWeekDates(INT32_MAX, 6, true, LanguageCode::English)).size(), 1u);
 }
 

@@ -22,16 +22,16 @@ CalDate Date(int32_t year, int32_t month, int32_t day, char marker) {
 
 TEST(CalendarLimits, BoundTheOrdinalYears) {
     CalDate first = Date(1, 1, 1, kMarkerGregorian);
-    EXPECT_EQ(EuroDateToJDN(first), lngFirstJDNOfCE1);
-    EXPECT_EQ(first.jdn, lngFirstJDNOfCE1) << "the day number is stored too";
+    EXPECT_EQ(EuroDateToJDN(first), kFirstJDNOfCE1);
+    EXPECT_EQ(first.jdn, kFirstJDNOfCE1) << "the day number is stored too";
     EXPECT_EQ(DayOfWeek(first.jdn), 1) << "1 January 1 CE is a Monday";
     CalDate last = Date(9999, 12, 31, kMarkerGregorian);
-    EXPECT_EQ(EuroDateToJDN(last), lngLastJDNOfCE9999);
-    EXPECT_TRUE(HasOrdinalForm(lngFirstJDNOfCE1));
-    EXPECT_FALSE(HasOrdinalForm(lngFirstJDNOfCE1 - 1));
-    EXPECT_FALSE(HasOrdinalForm(lngLastJDNOfCE9999 + 1));
-    EXPECT_TRUE(IsJDNInRange(lngMaxJDN));
-    EXPECT_FALSE(IsJDNInRange(int64_t{lngMaxJDN} + 1));
+    EXPECT_EQ(EuroDateToJDN(last), kLastJDNOfCE9999);
+    EXPECT_TRUE(HasOrdinalForm(kFirstJDNOfCE1));
+    EXPECT_FALSE(HasOrdinalForm(kFirstJDNOfCE1 - 1));
+    EXPECT_FALSE(HasOrdinalForm(kLastJDNOfCE9999 + 1));
+    EXPECT_TRUE(IsJDNInRange(kMaxJDN));
+    EXPECT_FALSE(IsJDNInRange(int64_t{kMaxJDN} + 1));
     EXPECT_FALSE(IsJDNInRange(kRoroviriNoJdn));
 }
 
@@ -43,7 +43,7 @@ TEST(DayOfWeek, NumbersSundayZero) {
     for (int32_t jdn = sunday + 1; jdn <= sunday + 5; ++jdn) {
         EXPECT_TRUE(IsWorkday(jdn)) << jdn;
     }
-    EXPECT_EQ(DayOfWeek(lngMinJDN), DayOfWeek(lngMinJDN + 7));
+    EXPECT_EQ(DayOfWeek(kMinJDN), DayOfWeek(kMinJDN + 7));
     EXPECT_EQ(DayOfWeek(0), 1) << "JDN 0 is a Monday";
     EXPECT_EQ(DayOfWeek(-1), 0) << "weekdays continue below day 0";
 }
@@ -85,15 +85,6 @@ TEST(CalendarCodes, TextsAndMarkers) {
     EXPECT_EQ(CalendarCodeFromInt(8), CalendarCode::LPM);
     EXPECT_FALSE(CalendarCodeFromInt(9).has_value());
     EXPECT_FALSE(CalendarCodeFromInt(-1).has_value());
-}
-
-TEST(Separators, StartAsDashAndComma) {
-    Separators separators;
-    separators.strDateSep = "/";
-    separators.strThousSep = "";
-    InitCalendarTables(separators);
-    EXPECT_EQ(separators.strDateSep, "-");
-    EXPECT_EQ(separators.strThousSep, ",");
 }
 
 TEST(Today, IsTheSystemsLocalDate) {

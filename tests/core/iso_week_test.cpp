@@ -108,7 +108,7 @@ TEST(ISOWeekDate, AgreesWithTheOrdinalFormulaOverA400YearCycle) {
 
 TEST(ISOWeekDate, RoundTripsAcrossTheWholeRange) {
     std::mt19937 random(20081231);
-    std::uniform_int_distribution<int32_t> anyDay(lngMinJDN, lngMaxJDN);
+    std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
     for (int i = 0; i < 200000; ++i) {
         const int32_t jdn = anyDay(random);
         const ISOWeekDate iso = ISOOf(jdn);
@@ -120,7 +120,7 @@ TEST(ISOWeekDate, RoundTripsAcrossTheWholeRange) {
         ISOWeekDateToJDN(back);
         ASSERT_EQ(back.jdn, jdn);
     }
-    for (int32_t jdn : {lngMinJDN, lngMinJDN + 1, lngMaxJDN - 1, lngMaxJDN}) {
+    for (int32_t jdn : {kMinJDN, kMinJDN + 1, kMaxJDN - 1, kMaxJDN}) {
         ISOWeekDate back = ISOOf(jdn);
         ISOWeekDateToJDN(back);
         EXPECT_EQ(back.jdn, jdn);
@@ -141,8 +141,8 @@ TEST(ISOWeekDate, WeekAndWeekdayAreTakenAsTheyAre) {
 
 TEST(OrdinalDate, CountsFromNewYear) {
     EXPECT_EQ(OrdinalToJDN(2008, 366), GregorianJDN(2008, 12, 31));
-    EXPECT_EQ(OrdinalToJDN(1, 1), lngFirstJDNOfCE1);
-    EXPECT_EQ(OrdinalToJDN(9999, 365), lngLastJDNOfCE9999);
+    EXPECT_EQ(OrdinalToJDN(1, 1), kFirstJDNOfCE1);
+    EXPECT_EQ(OrdinalToJDN(9999, 365), kLastJDNOfCE9999);
     EXPECT_EQ(OrdinalToJDN(2007, 366), GregorianJDN(2008, 1, 1)) << "no range check of its own";
 }
 

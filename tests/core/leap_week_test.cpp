@@ -222,7 +222,7 @@ TEST(LeapWeekConversions, AgreeWithTheWalkOnEveryDayOfTwoCycles) {
 
 TEST(LeapWeekConversions, AgreeWithTheWalkAcrossTheWholeRange) {
     std::mt19937 random(71);
-    std::uniform_int_distribution<int32_t> anyDay(lngMinJDN, lngMaxJDN);
+    std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
     for (int i = 0; i < 100000; ++i) {
         const int32_t jdn = anyDay(random);
         const LeapWeekDate fast = LPWOf(jdn);
@@ -234,8 +234,7 @@ TEST(LeapWeekConversions, AgreeWithTheWalkAcrossTheWholeRange) {
         ASSERT_TRUE(LPWToJDN(back));
         ASSERT_EQ(back.jdn, jdn);
     }
-    for (int32_t jdn :
-         {INT32_MIN + 1, lngMinJDN, lngMinJDN + 1, lngMaxJDN - 1, lngMaxJDN, INT32_MAX}) {
+    for (int32_t jdn : {INT32_MIN + 1, kMinJDN, kMinJDN + 1, kMaxJDN - 1, kMaxJDN, INT32_MAX}) {
         LeapWeekDate back = LPWOf(jdn);
         EXPECT_EQ(back.year, WalkJDNToLPW(jdn).year);
         ASSERT_TRUE(LPWToJDN(back));
@@ -245,7 +244,7 @@ TEST(LeapWeekConversions, AgreeWithTheWalkAcrossTheWholeRange) {
 
 TEST(LeapWeekConversions, UnusualWeekNumbersFollowTheWalk) {
     std::mt19937 random(53);
-    std::uniform_int_distribution<int32_t> anyYear(-lngMaxYear, lngMaxYear);
+    std::uniform_int_distribution<int32_t> anyYear(-kMaxYear, kMaxYear);
     std::uniform_int_distribution<int> anyWeek(-60, 200);
     std::uniform_int_distribution<int> anyWeekday(0, 7);
     for (int i = 0; i < 20000; ++i) {

@@ -59,12 +59,12 @@ TEST(FormatJDNInNotation, FollowsTheFormatOptions) {
 TEST(FormatJDNInNotation, RefusesOrdinalDatesOutsideYears1To9999AndTheLibraryLeapWeek) {
     std::string text = "kept";
     const NotationOptions options;
-    EXPECT_FALSE(FormatJDNInNotation(lngFirstJDNOfCE1 - 1, CalendarCode::ORD, options, text));
-    EXPECT_FALSE(FormatJDNInNotation(lngLastJDNOfCE9999 + 1, CalendarCode::ORD, options, text));
+    EXPECT_FALSE(FormatJDNInNotation(kFirstJDNOfCE1 - 1, CalendarCode::ORD, options, text));
+    EXPECT_FALSE(FormatJDNInNotation(kLastJDNOfCE9999 + 1, CalendarCode::ORD, options, text));
     EXPECT_FALSE(FormatJDNInNotation(2454481, CalendarCode::NLW, options, text));
     EXPECT_EQ(text, "kept");
-    EXPECT_EQ(Written(lngFirstJDNOfCE1, CalendarCode::ORD, options), "0001-001");
-    EXPECT_EQ(Written(lngLastJDNOfCE9999, CalendarCode::ORD, options), "9999-365");
+    EXPECT_EQ(Written(kFirstJDNOfCE1, CalendarCode::ORD, options), "0001-001");
+    EXPECT_EQ(Written(kLastJDNOfCE9999, CalendarCode::ORD, options), "9999-365");
 }
 
 TEST(ParseInNotation, ChoosesTheParserOfTheCalendar) {
@@ -152,16 +152,16 @@ int RoundTripFailures(int32_t jdn, int& reported) {
 
 std::vector<int32_t> RoundTripDays() {
     std::vector<int32_t> days = {
-        lngMinJDN,
-        lngMinJDN + 1,
-        lngMaxJDN - 1,
-        lngMaxJDN,
+        kMinJDN,
+        kMinJDN + 1,
+        kMaxJDN - 1,
+        kMaxJDN,
         0,
         -1,
-        lngFirstJDNOfCE1,
-        lngFirstJDNOfCE1 - 1,
-        lngLastJDNOfCE9999,
-        lngLastJDNOfCE9999 + 1,
+        kFirstJDNOfCE1,
+        kFirstJDNOfCE1 - 1,
+        kLastJDNOfCE9999,
+        kLastJDNOfCE9999 + 1,
         GregorianJDN(-9999, 12, 31),
         GregorianJDN(-10000, 1, 1),  // grouping starts at 5 digits
         GregorianJDN(10000, 1, 1),
@@ -170,8 +170,8 @@ std::vector<int32_t> RoundTripDays() {
         GregorianJDN(-1, 12, 31),
     };
     std::mt19937 random(20080115);  // fixed seed: a failure is reproducible
-    std::uniform_int_distribution<int32_t> anyDay(lngMinJDN, lngMaxJDN);
-    std::uniform_int_distribution<int32_t> ordinalDay(lngFirstJDNOfCE1, lngLastJDNOfCE9999);
+    std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
+    std::uniform_int_distribution<int32_t> ordinalDay(kFirstJDNOfCE1, kLastJDNOfCE9999);
     for (int i = 0; i < 20000; ++i) {
         days.push_back(anyDay(random));
     }

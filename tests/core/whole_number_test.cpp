@@ -23,9 +23,9 @@ TEST(ParseWholeNumber, ReadsSignsBlanksAndThreeDigitGroups) {
         {"2.454.481", ParseStatus::Valid, 2454481},  // written with the dot, read with any option
         {"1,000", ParseStatus::Valid, 1000},
         {"007", ParseStatus::Valid, 7},
-        {"2100000000", ParseStatus::Valid, lngMaxJDN},
-        {"-2,100,000,000", ParseStatus::Valid, lngMinJDN},
-        {"0000000000002100000000", ParseStatus::Valid, lngMaxJDN},
+        {"2100000000", ParseStatus::Valid, kMaxJDN},
+        {"-2,100,000,000", ParseStatus::Valid, kMinJDN},
+        {"0000000000002100000000", ParseStatus::Valid, kMaxJDN},
         // Decimal commas, stray characters and broken groups are not whole numbers.
         {"2454000,5", ParseStatus::Invalid, 0},
         {"1-2", ParseStatus::Invalid, 0},

@@ -103,8 +103,8 @@ inline std::vector<std::string> RandomDateTexts(std::mt19937& random, int count)
         "9999-365",
     };
     std::vector<std::string> texts = hostile;
-    std::uniform_int_distribution<int32_t> anyDay(lngMinJDN, lngMaxJDN);
-    std::uniform_int_distribution<int32_t> modernDay(lngFirstJDNOfCE1, lngLastJDNOfCE9999);
+    std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
+    std::uniform_int_distribution<int32_t> modernDay(kFirstJDNOfCE1, kLastJDNOfCE9999);
     std::uniform_int_distribution<int> small(0, 99);
     const char noise[] = " -/.,+W()x0123456789";
     for (int i = 0; i < count; ++i) {
@@ -114,7 +114,7 @@ inline std::vector<std::string> RandomDateTexts(std::mt19937& random, int count)
         notation.dateSep = std::string(1, "-/."[small(random) % 3]);
         notation.thousSep =
             std::vector<std::string>{",", ".", ""}[static_cast<size_t>(small(random) % 3)];
-        notation.hyphen = static_cast<int16_t>(small(random) % 2);
+        notation.hyphen = small(random) % 2 == 0;
         std::string text;
         const CalendarCode cal = kFieldCalendars[small(random) % 7];
         if (!FormatJDNInNotation(jdn, cal, notation, text)) {

@@ -53,9 +53,9 @@ ComputeRequest MainForm::Request() {
     request.secondCalendar = GetCal(form, DateField::Second);
     request.unit = form.optMonths ? DifferenceUnit::Months : DifferenceUnit::Days;
     request.notation = CurrentNotation(form, form.chkHyphen);
-    request.includeFirstDate = form.chkIncludeFirstDate == 1;
-    request.countWeekends = form.chkIncludeWeekends == 1;
-    request.verbose = form.chkVerbose == 1;
+    request.includeFirstDate = form.chkIncludeFirstDate;
+    request.countWeekends = form.chkIncludeWeekends;
+    request.verbose = form.chkVerbose;
     request.language = form.intLanguage;
     request.today = services_.TodayJDN();
     request.lineEnd = kLineEnd;

@@ -2,6 +2,10 @@
 
 namespace tembrel {
 
+void InitCalendarTables(Separators& separators) {
+    separators = Separators{};
+}
+
 CalendarCode GetCal(const MainFormState& form, int16_t intFirstOrSecond) {
     return intFirstOrSecond == 1 ? form.firstDateCalendar : form.secondDateCalendar;
 }
@@ -14,7 +18,7 @@ DateOrder UsersDateFormat(const MainFormState& form) {
     return form.dateOrder;
 }
 
-NotationOptions CurrentNotation(const MainFormState& form, int16_t hyphen) {
+NotationOptions CurrentNotation(const MainFormState& form, bool hyphen) {
     return NotationOptions{UsersDateFormat(form), form.separators.strDateSep,
                            form.separators.strThousSep, hyphen};
 }

@@ -10,6 +10,10 @@
 
 namespace tembrel {
 
+// Puts the separators back to their start-up values. The limits and code tables
+// are constants and need no filling.
+void InitCalendarTables(Separators& separators);
+
 // GetCal: the calendar selected for a date field. `intFirstOrSecond` 1 means the
 // first date's group, any other value the second's.
 CalendarCode GetCal(const MainFormState& form, int16_t intFirstOrSecond);
@@ -21,7 +25,7 @@ DateOrder UsersDateFormat(const MainFormState& form);
 // Returns the notation options in force: the date order, the two separators and
 // the given hyphen flag (the check box's value, or the snapshot's during a
 // Compute).
-NotationOptions CurrentNotation(const MainFormState& form, int16_t hyphen);
+NotationOptions CurrentNotation(const MainFormState& form, bool hyphen);
 
 // Moves the focus after an action: to Compute when at least two of the three
 // input fields hold text (spaces count), else to the first empty field. Does

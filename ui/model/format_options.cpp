@@ -60,14 +60,14 @@ void MainForm::optMonths_Click() {
 }
 
 void MainForm::SetOrdinalCaption() {
-    const TextItem pattern = form.chkHyphen == 1 ? TextItem::YyyyDdd : TextItem::Yyyyddd;
+    const TextItem pattern = form.chkHyphen ? TextItem::YyyyDdd : TextItem::Yyyyddd;
     SetCaption(C::optFirstDateIsORD, Text(TextItem::OrdinalDate) + " (" + Text(pattern) + ")");
 }
 
 void MainForm::chkHyphen_Click() {
     SetOrdinalCaption();
     for (TextBoxState* box : {&form.txbFirstDate, &form.txbSecondDate}) {
-        const std::string rewritten = RewriteForHyphen(box->text, form.chkHyphen == 1);
+        const std::string rewritten = RewriteForHyphen(box->text, form.chkHyphen);
         if (rewritten != box->text) {
             box->text = rewritten;
             box->CaretToEnd();

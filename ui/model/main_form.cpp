@@ -20,7 +20,7 @@ using C = MainWindowControl;
 constexpr int32_t kThousandsSample = 2000000;
 
 // Returns the field of the form state a check box holds its value in, or nullptr.
-int16_t MainFormState::*CheckBoxField(MainWindowControl id) {
+bool MainFormState::*CheckBoxField(MainWindowControl id) {
     switch (id) {
         case C::chkIncludeFirstDate:
             return &MainFormState::chkIncludeFirstDate;
@@ -149,8 +149,8 @@ bool MainForm::IsSelected(MainWindowControl option) const {
 }
 
 int16_t MainForm::CheckValue(MainWindowControl checkBox) const {
-    int16_t MainFormState::*field = CheckBoxField(checkBox);
-    return field == nullptr ? int16_t{0} : form.*field;
+    bool MainFormState::*field = CheckBoxField(checkBox);
+    return field != nullptr && form.*field ? int16_t{1} : int16_t{0};
 }
 
 TextBoxState* MainForm::TextBox(MainWindowControl id) {
@@ -255,11 +255,11 @@ void MainForm::Click(MainWindowControl id) {
 }
 
 void MainForm::CheckBoxClicked(MainWindowControl id, int16_t value) {
-    int16_t MainFormState::*field = CheckBoxField(id);
+    bool MainFormState::*field = CheckBoxField(id);
     if (field == nullptr) {
         return;
     }
-    form.*field = value;
+    form.*field = value != 0;
     if (id == C::chkHyphen) {
         chkHyphen_Click();
     } else {

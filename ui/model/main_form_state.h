@@ -42,6 +42,13 @@ struct TextBoxState {
     void CaretToEnd();
 };
 
+// The separators the user chose in the format options. Every parser and formatter
+// is handed the current values at the time of the call.
+struct Separators {
+    std::string strDateSep{kDefaultDateSep};    // "-", "/" or "."
+    std::string strThousSep{kDefaultThousSep};  // ",", "." or empty (none)
+};
+
 // The two date fields; the first and second date share every routine, which
 // takes the field as a parameter.
 enum class DateField : int16_t { First = 1, Second = 2 };
@@ -62,12 +69,12 @@ struct MainFormState {
     // The difference unit: optDays selected, or optMonths.
     bool optMonths = false;
 
-    // Check boxes, 0 or 1.
-    int16_t chkIncludeFirstDate = 0;
-    int16_t chkIncludeWeekends = 1;
-    int16_t chkVerbose = 1;
-    int16_t chkHyphen = 1;
-    int16_t chkSaveOutput = 1;
+    // Check boxes: checked or not.
+    bool chkIncludeFirstDate = false;
+    bool chkIncludeWeekends = true;
+    bool chkVerbose = true;
+    bool chkHyphen = true;
+    bool chkSaveOutput = true;
 
     LanguageCode intLanguage = LanguageCode::English;
     bool blnStartUpCompleted = false;

@@ -83,7 +83,7 @@ UserSettings MainForm::CurrentUserSettings() {
     const MonthWindowModel& month = MonthWindow();
     settings.monthFirstDayOfWeek = month.FirstDayOfWeekSetting();
     settings.monthCalendar = month.CalendarSetting();
-    if (form.chkSaveOutput == 1) {
+    if (form.chkSaveOutput) {
         settings.firstDate = form.txbFirstDate.text;
         settings.dateDiff = form.txbDateDiff.text;
         settings.secondDate = form.txbSecondDate.text;
