@@ -9,10 +9,14 @@ packages=(
   cmake ninja-build g++ pkg-config
   # desktop program (Qt 6 Widgets) and its fonts
   qt6-base-dev libgl-dev fonts-liberation2
+  # the user's holiday calendars (iCalendar files)
+  libical-dev
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with
   xvfb xauth ncal
+  # references for public holidays and working-day counts
+  python3-workalendar python3-numpy
   # the desktop entry checker
   desktop-file-utils
 )
