@@ -13,7 +13,9 @@ namespace {
 
 constexpr int64_t kYearsPerCentury = 100;
 constexpr int16_t kNoEaster = INT16_MIN;
-constexpr int64_t kCenturyKinds = 4 * 30 * 19;  // GregorianCenturyParts::Key() < 2280
+constexpr size_t kCenturyKinds = 4 * 30 * 19;  // GregorianCenturyParts::Key() < 2280
+constexpr size_t kCalendarKinds = 8 * 7;       // YearKey::calendar < 56
+constexpr size_t kEasterDays = 57;             // YearKey::easterDay: 0, or 22..56
 
 // The centuries of the tables: those of the accepted day range and of the year
 // on either side of it, so that every day of the range has its whole year and
@@ -85,27 +87,31 @@ HolidayCountTable::HolidayCountTable(std::vector<RegionRules> regions, Weekend w
     const auto centuries = static_cast<size_t>(lastCentury - firstCentury + 1);
     countBefore_.assign(centuries + 1, 0);
     centuryProfileOf_.assign(centuries, kNoProfile);
-    std::unordered_map<int64_t, uint32_t> centuryProfileOfKind;
+    if (hasOrthodox_) {
+        yearCounts_.assign(centuries * kYearsPerCentury, 0);
+    }
     for (size_t k = 0; k < centuries; ++k) {
         const int64_t century = firstCentury + static_cast<int64_t>(k);
         const bool regular = IsRegularCentury(century);
         int64_t holidays = 0;
         if (regular && hasOrthodox_) {
-            for (int64_t year = century * kYearsPerCentury; year < (century + 1) * kYearsPerCentury;
-                 ++year) {
-                holidays += yearProfiles_[RegularYearProfile(year)].count;
+            for (int64_t c = 0; c < kYearsPerCentury; ++c) {
+                const int64_t year = century * kYearsPerCentury + c;
+                const uint32_t count = yearProfiles_[RegularYearProfile(year, KeyOf(year))].count;
+                yearCounts_[k * kYearsPerCentury + static_cast<size_t>(c)] =
+                    static_cast<uint8_t>(std::min(count, kManyHolidays));
+                holidays += count;
             }
         } else {
             uint32_t profile = kNoProfile;
             if (regular) {
                 const GregorianCenturyParts parts = GregorianEasterCentury(century);
-                const int64_t kind =
-                    static_cast<int64_t>(EraOf(century * kYearsPerCentury)) * kCenturyKinds +
-                    (hasWestern_ ? parts.Key() : parts.leapPattern);
-                const auto found = centuryProfileOfKind.find(kind);
-                profile = found != centuryProfileOfKind.end() ? found->second
-                                                              : BuildCentury(century, true);
-                centuryProfileOfKind.emplace(kind, profile);
+                uint32_t& memo = MemoOf(EraOf(century * kYearsPerCentury))
+                                     .centuryProfile[static_cast<size_t>(parts.Key())];
+                if (memo == kNoProfile) {
+                    memo = BuildCentury(century, true);
+                }
+                profile = memo;
             } else {
                 profile = BuildCentury(century, false);
             }
@@ -115,6 +121,20 @@ HolidayCountTable::HolidayCountTable(std::vector<RegionRules> regions, Weekend w
         countBefore_[k + 1] = countBefore_[k] + holidays;
     }
     profileOfDays_.clear();
+    eraMemos_.clear();
+    lastMemo_ = nullptr;
+}
+
+HolidayCountTable::EraMemo& HolidayCountTable::MemoOf(size_t era) {
+    if (lastMemo_ == nullptr || lastMemoEra_ != era) {
+        lastMemo_ = &eraMemos_[era];
+        lastMemoEra_ = era;
+        if (lastMemo_->yearProfile.empty()) {
+            lastMemo_->yearProfile.assign(kCalendarKinds * kEasterDays, kNoProfile);
+            lastMemo_->centuryProfile.assign(kCenturyKinds, kNoProfile);
+        }
+    }
+    return *lastMemo_;
 }
 
 size_t HolidayCountTable::EraOf(int64_t year) const {
@@ -128,22 +148,13 @@ bool HolidayCountTable::IsRegularCentury(int64_t century) const {
 }
 
 HolidayCountTable::YearKey HolidayCountTable::KeyOf(int64_t year) const {
-    YearKey key;
-    key.era = static_cast<uint32_t>(EraOf(year));
-    const int64_t firstDay = GregorianDay(year, 1, 1);
-    const int leaps = (IsGregorianLeap(year - 1) ? 4 : 0) + (IsGregorianLeap(year) ? 2 : 0) +
-                      (IsGregorianLeap(year + 1) ? 1 : 0);
-    key.calendar = static_cast<uint8_t>(leaps * kDaysPerWeek + WeekdayOf(firstDay));
-    if (hasWestern_) {
-        const int64_t century = FloorDiv(year, kYearsPerCentury);
-        key.easterDay = static_cast<uint8_t>(
-            GregorianEasterMarchDay(GregorianEasterCentury(century),
-                                    static_cast<int32_t>(year - century * kYearsPerCentury)));
-    }
-    key.orthodox.fill(kNoEaster);
+    const int64_t century = FloorDiv(year, kYearsPerCentury);
+    YearKey key = KeyOfCenturyYear(EraOf(year), century, GregorianEasterCentury(century),
+                                   year - century * kYearsPerCentury);
     if (hasOrthodox_) {
         // Every Orthodox Easter of the year before, the year itself and the year
         // after: the rules of those years are the ones that reach into this one.
+        const int64_t firstDay = GregorianDay(year, 1, 1);
         const int64_t from = GregorianDay(year - 1, 1, 1);
         const int64_t to = GregorianDay(year + 2, 1, 1);
         const int64_t julianYear = JulianYearOf(static_cast<int32_t>(from));
@@ -155,6 +166,33 @@ HolidayCountTable::YearKey HolidayCountTable::KeyOf(int64_t year) const {
             }
         }
     }
+    return key;
+}
+
+HolidayCountTable::YearKey HolidayCountTable::KeyOfCenturyYear(size_t era, int64_t century,
+                                                               const GregorianCenturyParts& parts,
+                                                               int64_t yearOfCentury) const {
+    // The leap years before, in and after a year and the weekday of its 1 January
+    // repeat every 400 years.
+    static const std::array<uint8_t, 400> kCalendarOfYear = [] {
+        std::array<uint8_t, 400> calendars{};
+        for (int64_t y = 0; y < 400; ++y) {
+            const int leaps = (IsGregorianLeap(y - 1) ? 4 : 0) + (IsGregorianLeap(y) ? 2 : 0) +
+                              (IsGregorianLeap(y + 1) ? 1 : 0);
+            calendars[static_cast<size_t>(y)] =
+                static_cast<uint8_t>(leaps * kDaysPerWeek + WeekdayOf(GregorianDay(y, 1, 1)));
+        }
+        return calendars;
+    }();
+    YearKey key;
+    key.era = static_cast<uint32_t>(era);
+    key.calendar = kCalendarOfYear[static_cast<size_t>(
+        FloorMod(century * kYearsPerCentury + yearOfCentury, 400))];
+    if (hasWestern_) {
+        key.easterDay = static_cast<uint8_t>(
+            GregorianEasterMarchDay(parts, static_cast<int32_t>(yearOfCentury)));
+    }
+    key.orthodox.fill(kNoEaster);
     return key;
 }
 
@@ -190,8 +228,15 @@ uint32_t HolidayCountTable::AddYearProfile(const std::vector<uint16_t>& days) {
     return index;
 }
 
-uint32_t HolidayCountTable::RegularYearProfile(int64_t year) {
-    const YearKey key = KeyOf(year);
+uint32_t HolidayCountTable::RegularYearProfile(int64_t year, const YearKey& key) {
+    if (!hasOrthodox_) {
+        uint32_t& memo =
+            MemoOf(key.era).yearProfile[size_t{key.calendar} * kEasterDays + key.easterDay];
+        if (memo == kNoProfile) {
+            memo = AddYearProfile(ComputeYear(year));
+        }
+        return memo;
+    }
     const auto found = yearProfileOfKey_.find(key);
     if (found != yearProfileOfKey_.end()) {
         return found->second;
@@ -209,12 +254,19 @@ uint32_t HolidayCountTable::YearProfileOf(int64_t year) const {
 }
 
 uint32_t HolidayCountTable::BuildCentury(int64_t century, bool regular) {
+    const GregorianCenturyParts parts = GregorianEasterCentury(century);
+    const size_t era = EraOf(century * kYearsPerCentury);
     CenturyProfile profile;
     for (int64_t c = 0; c < kYearsPerCentury; ++c) {
         const int64_t year = century * kYearsPerCentury + c;
-        const bool regularYear = regular || EraOf(year - 1) == EraOf(year + 1);
-        const uint32_t index =
-            regularYear ? RegularYearProfile(year) : AddYearProfile(ComputeYear(year));
+        uint32_t index = 0;
+        if (regular) {
+            index = RegularYearProfile(year, KeyOfCenturyYear(era, century, parts, c));
+        } else if (EraOf(year - 1) == EraOf(year + 1)) {
+            index = RegularYearProfile(year, KeyOf(year));
+        } else {
+            index = AddYearProfile(ComputeYear(year));
+        }
         profile.year[static_cast<size_t>(c)] = index;
         profile.before[static_cast<size_t>(c) + 1] =
             profile.before[static_cast<size_t>(c)] + yearProfiles_[index].count;
@@ -240,8 +292,14 @@ const HolidayCountTable::YearProfile& HolidayCountTable::ProfileOfDay(int64_t jd
     }
     if (before != nullptr) {
         *before += countBefore_[k];
-        for (int64_t earlier = century * kYearsPerCentury; earlier < year; ++earlier) {
-            *before += yearProfiles_[YearProfileOf(earlier)].count;
+        const uint8_t* counts = yearCounts_.data() + k * kYearsPerCentury;
+        for (size_t earlier = 0; earlier < c; ++earlier) {
+            // A year with kManyHolidays or more keeps its count in its profile.
+            *before += counts[earlier] < kManyHolidays
+                           ? counts[earlier]
+                           : yearProfiles_[YearProfileOf(century * kYearsPerCentury +
+                                                         static_cast<int64_t>(earlier))]
+                                 .count;
         }
     }
     return yearProfiles_[YearProfileOf(year)];

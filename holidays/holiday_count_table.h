@@ -18,8 +18,9 @@
 // era); a running count over all centuries of the range (about 115,000) then
 // answers any span with one lookup per end. Centuries that hold the start or
 // end of a rule's years are computed year by year. With Orthodox rules, every
-// century differs: the tables sum the year profiles of every year at set-up,
-// and a count adds up to 99 year profiles at each end.
+// century differs: the set-up visits every year of the range (about a second)
+// and keeps each year's count in a byte (11.5 MB); a count adds up to 99 of
+// them at each end.
 //
 // Beyond the tables (a little more than the accepted day range) no rule holds.
 #pragma once
@@ -30,6 +31,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "holidays/easter.h"
 #include "holidays/holiday_rule.h"
 #include "holidays/weekend.h"
 
@@ -80,12 +82,16 @@ class HolidayCountTable {
         std::array<uint32_t, 101> before{};  // holidays in the years before each one
     };
     static constexpr uint32_t kNoProfile = UINT32_MAX;
+    static constexpr uint32_t kManyHolidays = UINT8_MAX;
 
     size_t EraOf(int64_t year) const;
     bool IsRegularCentury(int64_t century) const;
     YearKey KeyOf(int64_t year) const;
+    // The key of a year without Orthodox rules, from its century's parts.
+    YearKey KeyOfCenturyYear(size_t era, int64_t century, const GregorianCenturyParts& parts,
+                             int64_t yearOfCentury) const;
     uint32_t AddYearProfile(const std::vector<uint16_t>& days);
-    uint32_t RegularYearProfile(int64_t year);
+    uint32_t RegularYearProfile(int64_t year, const YearKey& key);
     uint32_t YearProfileOf(int64_t year) const;
     uint32_t BuildCentury(int64_t century, bool regular);
     // Returns the profile of the year that holds `jdn` (inside the tables), sets
@@ -102,10 +108,22 @@ class HolidayCountTable {
     std::vector<uint16_t> days_;  // every year profile's days since 1 January
     std::vector<YearProfile> yearProfiles_;
     std::unordered_map<YearKey, uint32_t, YearKeyHash> yearProfileOfKey_;
-    std::map<std::vector<uint16_t>, uint32_t> profileOfDays_;  // while building only
+    // While building only: year profiles by content, and the year and century
+    // profiles of each era without Orthodox rules, by their keys.
+    struct EraMemo {
+        std::vector<uint32_t> yearProfile;     // by calendar and Easter day
+        std::vector<uint32_t> centuryProfile;  // by GregorianCenturyParts::Key()
+    };
+    EraMemo& MemoOf(size_t era);
+    std::map<std::vector<uint16_t>, uint32_t> profileOfDays_;
+    std::unordered_map<size_t, EraMemo> eraMemos_;
+    EraMemo* lastMemo_ = nullptr;
+    size_t lastMemoEra_ = 0;
     std::vector<CenturyProfile> centuryProfiles_;
     std::vector<uint32_t> centuryProfileOf_;  // per century of the tables, or kNoProfile
     std::vector<int64_t> countBefore_;        // holidays before each century of the tables
+    std::vector<uint8_t>
+        yearCounts_;  // with Orthodox rules: each year's count, kManyHolidays at most
 };
 
 }  // namespace tembrel::holidays

@@ -265,12 +265,12 @@ LineResult ReadRule(std::string_view spec, HolidayRule& rule) {
 LineResult ReadNames(std::string_view text, HolidayName& name) {
     const size_t bar = text.find('|');
     if (bar == std::string_view::npos || text.find('|', bar + 1) != std::string_view::npos) {
-        return Problem(FileProblem::BadName, text);
+        return Problem(FileProblem::BadName, TrimBlanks(text));
     }
     name.english = TrimBlanks(text.substr(0, bar));
     name.german = TrimBlanks(text.substr(bar + 1));
     if (name.english.empty() || name.german.empty()) {
-        return Problem(FileProblem::BadName, text);
+        return Problem(FileProblem::BadName, TrimBlanks(text));
     }
     return std::nullopt;
 }
@@ -389,14 +389,14 @@ class Parser {
         if (entries_.empty()) {
             return Problem(FileProblem::OutsideRegion, line);
         }
+        if (equals == std::string_view::npos) {
+            return Problem(FileProblem::BadName, line);
+        }
         HolidayRule rule;
         if (LineResult problem = ReadRule(line.substr(0, equals), rule)) {
             return problem;
         }
         HolidayName name;
-        if (equals == std::string_view::npos) {
-            return Problem(FileProblem::BadName, line);
-        }
         if (LineResult problem = ReadNames(line.substr(equals + 1), name)) {
             return problem;
         }
