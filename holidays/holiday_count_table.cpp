@@ -46,11 +46,18 @@ bool UsesAnchor(const std::vector<RegionRules>& regions, RuleAnchor anchor) {
 }  // namespace
 
 size_t HolidayCountTable::YearKeyHash::operator()(const YearKey& key) const {
-    uint64_t hash = (uint64_t{key.era} << 16) ^ (uint64_t{key.calendar} << 8) ^ key.easterDay;
+    // The finaliser of splitmix64 over each part, so that keys differing in any
+    // bit spread over all buckets.
+    const auto mix = [](uint64_t x) {
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+        return x ^ (x >> 31);
+    };
+    uint64_t hash = mix((uint64_t{key.era} << 16) | (uint64_t{key.calendar} << 8) | key.easterDay);
     for (const int16_t day : key.orthodox) {
-        hash = hash * 0x9E3779B97F4A7C15ULL + static_cast<uint16_t>(day);
+        hash = mix(hash ^ static_cast<uint16_t>(day));
     }
-    return static_cast<size_t>(hash ^ (hash >> 29));
+    return static_cast<size_t>(hash);
 }
 
 int64_t HolidayCountTable::FirstDay() {
