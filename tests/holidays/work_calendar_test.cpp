@@ -62,9 +62,10 @@ TEST_P(WorkCalendarExactness, AgreesWithTheDayByDayDefinition) {
 
     // Spans of thousands of years, where the tables add whole centuries, against
     // the sum of every year's working days computed from that year's holidays.
-    for (const auto& [firstYear, lastYear] :
-         {std::pair<int64_t, int64_t>{-2, 2600}, {32900, 34100}, {-5754000, -5752500},
-          {5742000, 5743500}}) {
+    for (const auto& [firstYear, lastYear] : {std::pair<int64_t, int64_t>{-2, 2600},
+                                              {32900, 34100},
+                                              {-5754000, -5752500},
+                                              {5742000, 5743500}}) {
         int64_t expected = 0;
         for (int64_t year = firstYear; year <= lastYear; ++year) {
             expected += brute.WorkingDaysOfYear(year);
@@ -136,8 +137,8 @@ TEST(WorkCalendar, AWeekWithoutWorkingDaysStepsOnlyOverTheExtraDays) {
 
 TEST(WorkCalendar, ExtraWorkingDaysOverrideHolidaysAndWeekends) {
     const test_support::NamedInputs inputs = test_support::TestCalendars()[0];  // Bavaria
-    const int64_t christmas = 2459574;   // 2021-12-25, a Saturday
-    const int64_t epiphany = 2459586;    // 2022-01-06, a Thursday
+    const int64_t christmas = 2459574;  // 2021-12-25, a Saturday
+    const int64_t epiphany = 2459586;   // 2022-01-06, a Thursday
     const WorkCalendar calendar(Weekend(), inputs.inputs.regions, {{epiphany + 1, "bridge"}},
                                 {{christmas, ""}, {epiphany, ""}});
     EXPECT_TRUE(calendar.IsWorkingDay(christmas));
