@@ -3,6 +3,8 @@
 // holidays library with references written elsewhere. Day numbers are Julian
 // day numbers.
 //
+//   easter <year>
+//       <Western Easter jdn> <Orthodox Easter jdn of the Julian year of that number>
 //   holidays <REGION[,REGION...]> <year>
 //       one line per holiday: <jdn> <TAB> <English name>, then "."
 //   calendar <weekend> <REGION,...|-> <holiday file|-> <workday file|->
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "holidays/civil_days.h"
+#include "holidays/easter.h"
 #include "holidays/holiday_data_file.h"
 #include "holidays/holiday_list.h"
 #include "holidays/working_day_rules.h"
@@ -75,7 +78,11 @@ int main(int argc, char** argv) {
         std::istringstream words(line);
         std::string command;
         words >> command;
-        if (command == "holidays") {
+        if (command == "easter") {
+            int64_t year = 0;
+            words >> year;
+            std::cout << WesternEaster(year) << " " << OrthodoxEasterOfJulianYear(year) << "\n";
+        } else if (command == "holidays") {
             std::string codes;
             int64_t year = 0;
             words >> codes >> year;
