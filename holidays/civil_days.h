@@ -12,25 +12,26 @@ namespace tembrel::holidays {
 // Years whose dates all have 32-bit day numbers in both calendars.
 inline constexpr int64_t kMaxCivilYearMagnitude = 5800000;
 
-// Returns the day number of a Gregorian date; |year| <= kMaxCivilYearMagnitude,
-// month 1..12, day 1..31 (a day past the month's end counts on into the next).
-inline int64_t GregorianDay(int64_t year, int32_t month, int32_t day) {
+// Returns the day number of a date of the calendar of `marker` (Gregorian or
+// Julian); |year| <= kMaxCivilYearMagnitude, month 1..12, day 1..31 (a day past
+// the month's end counts on into the next).
+inline int64_t DayOfDate(int64_t year, int32_t month, int32_t day, char marker) {
     CalDate date{};
     date.year = static_cast<int32_t>(year);
     date.month = month;
     date.day = day;
-    date.marker = kMarkerGregorian;
+    date.marker = marker;
     return EuroDateToJDN(date);
 }
 
-// Returns the day number of a Julian calendar date, as GregorianDay.
+// Returns the day number of a Gregorian date, as DayOfDate.
+inline int64_t GregorianDay(int64_t year, int32_t month, int32_t day) {
+    return DayOfDate(year, month, day, kMarkerGregorian);
+}
+
+// Returns the day number of a Julian calendar date, as DayOfDate.
 inline int64_t JulianDay(int64_t year, int32_t month, int32_t day) {
-    CalDate date{};
-    date.year = static_cast<int32_t>(year);
-    date.month = month;
-    date.day = day;
-    date.marker = kMarkerJulian;
-    return EuroDateToJDN(date);
+    return DayOfDate(year, month, day, kMarkerJulian);
 }
 
 // A Gregorian date of a day number.

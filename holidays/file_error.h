@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "holidays/holiday_rule.h"
+#include "holidays/text_scan.h"
 
 namespace tembrel::holidays {
 
@@ -59,5 +61,40 @@ ReadStatus ReadWholeFile(const std::filesystem::path& path, size_t maxBytes, std
 // Returns true when a line is UTF-8 text without control characters other than
 // tab.
 bool IsTextLine(std::string_view line);
+
+// A problem that a reader found on one line, with the text in question.
+struct LineProblem {
+    FileProblem problem = FileProblem::UnknownLine;
+    std::string detail;
+};
+
+// Hands each line of a text file (UTF-8, with or without a byte order mark,
+// lines ending in LF or CR LF) with its number to `readLine`, which answers the
+// problem it finds, if any. Stops at the first line that is not text or has a
+// problem, sets the line, problem and detail of `error` and returns false;
+// returns true when every line was read.
+template <typename ReadLine>
+bool ReadTextLines(std::string_view bytes, FileError& error, ReadLine readLine) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    // A file of n bytes has at most n + 1 lines; every reader limits n.
+    for (int32_t lineNumber = 1; !bytes.empty(); ++lineNumber) {
+        const std::string_view line = TakeLine(bytes);
+        error.line = lineNumber;
+        if (!IsTextLine(line)) {
+            error.problem = FileProblem::NotText;
+            error.detail.clear();
+            return false;
+        }
+        if (std::optional<LineProblem> problem = readLine(line, lineNumber)) {
+            error.problem = problem->problem;
+            error.detail = std::move(problem->detail);
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace tembrel::holidays

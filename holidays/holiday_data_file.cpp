@@ -10,16 +10,9 @@ namespace tembrel::holidays {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array<std::string_view, 12> kMonthNames = {"jan", "feb", "mar", "apr", "may", "jun",
                                                           "jul", "aug", "sep", "oct", "nov", "dec"};
 constexpr std::array<std::string_view, 4> kOrdinals = {"1st", "2nd", "3rd", "4th"};
-
-// A problem found on one line, with the text in question.
-struct LineProblem {
-    FileProblem problem;
-    std::string detail;
-};
 
 using LineResult = std::optional<LineProblem>;  // empty: the line was read
 
@@ -419,23 +412,11 @@ std::optional<HolidayData> ParseHolidayData(std::string_view bytes, std::string_
         error.problem = FileProblem::TooLarge;
         return std::nullopt;
     }
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
     Parser parser;
-    // At most kMaxHolidayDataBytes + 1 lines.
-    for (int32_t lineNumber = 1; !bytes.empty(); ++lineNumber) {
-        const std::string_view line = TakeLine(bytes);
-        error.line = lineNumber;
-        if (!IsTextLine(line)) {
-            error.problem = FileProblem::NotText;
-            return std::nullopt;
-        }
-        if (const LineResult problem = parser.ReadLine(line, lineNumber)) {
-            error.problem = problem->problem;
-            error.detail = problem->detail;
-            return std::nullopt;
-        }
+    if (!ReadTextLines(bytes, error, [&](std::string_view line, int32_t lineNumber) {
+            return parser.ReadLine(line, lineNumber);
+        })) {
+        return std::nullopt;
     }
     LineProblem problem{FileProblem::NoRegion, ""};
     error.line = parser.CheckIncludes(problem);

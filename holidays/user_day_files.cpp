@@ -8,8 +8,6 @@ namespace tembrel::holidays {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Reads the whole file, or sets `error` to why it cannot.
 std::optional<std::string> ReadUserFile(const std::filesystem::path& path, FileError& error) {
     std::string bytes;
@@ -35,35 +33,29 @@ bool IsIcsFile(const std::filesystem::path& path) {
 std::optional<std::vector<UserDay>> ParseDayList(std::string_view bytes, std::string_view fileName,
                                                  FileError& error) {
     error = {std::string(fileName), 0, FileProblem::BadDate, ""};
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
     std::vector<UserDay> days;
-    // At most kMaxUserFileBytes + 1 lines.
-    for (int32_t lineNumber = 1; !bytes.empty(); ++lineNumber) {
-        const std::string_view line = TakeLine(bytes);
-        error.line = lineNumber;
-        if (!IsTextLine(line)) {
-            error.problem = FileProblem::NotText;
+    const bool read = ReadTextLines(
+        bytes, error, [&](std::string_view line, int32_t) -> std::optional<LineProblem> {
+            std::string_view rest = TrimBlanks(line);
+            if (rest.empty() || rest.front() == '#') {
+                return std::nullopt;
+            }
+            const std::string_view word = TakeWord(rest);
+            const std::optional<IsoDate> date = ReadIsoDate(word);
+            if (!date) {
+                return LineProblem{FileProblem::BadDate, std::string(word)};
+            }
+            rest = TrimBlanks(rest);
+            UserDay day;
+            day.jdn = static_cast<int32_t>(GregorianDay(date->year, date->month, date->day));
+            if (!rest.starts_with('#')) {
+                day.name = rest;
+            }
+            days.push_back(std::move(day));
             return std::nullopt;
-        }
-        std::string_view rest = TrimBlanks(line);
-        if (rest.empty() || rest.front() == '#') {
-            continue;
-        }
-        const std::string_view word = TakeWord(rest);
-        const std::optional<IsoDate> date = ReadIsoDate(word);
-        if (!date) {
-            error.detail = word;
-            return std::nullopt;
-        }
-        rest = TrimBlanks(rest);
-        UserDay day;
-        day.jdn = static_cast<int32_t>(GregorianDay(date->year, date->month, date->day));
-        if (!rest.starts_with('#')) {
-            day.name = rest;
-        }
-        days.push_back(std::move(day));
+        });
+    if (!read) {
+        return std::nullopt;
     }
     return days;
 }
