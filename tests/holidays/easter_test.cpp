@@ -14,40 +14,27 @@ struct KnownEaster {
     int32_t year;
     int32_t month;
     int32_t day;
+    bool orthodox;
 };
 
-// Published Easter Sundays, the earliest and latest dates among them.
-TEST(Easter, KnownWesternDates) {
-    for (const KnownEaster& easter : {KnownEaster{1818, 3, 22},
-                                      {1943, 4, 25},
-                                      {1954, 4, 18},
-                                      {1961, 4, 2},
-                                      {2000, 4, 23},
-                                      {2008, 3, 23},
-                                      {2011, 4, 24},
-                                      {2019, 4, 21},
-                                      {2024, 3, 31},
-                                      {2025, 4, 20},
-                                      {2038, 4, 25},
-                                      {2285, 3, 22}}) {
-        EXPECT_EQ(WesternEaster(easter.year), GregorianDay(easter.year, easter.month, easter.day))
-            << easter.year;
-    }
-}
-
-TEST(Easter, KnownOrthodoxDatesOnTheGregorianCalendar) {
-    for (const KnownEaster& easter : {KnownEaster{2008, 4, 27},
-                                      {2010, 4, 4},
-                                      {2016, 5, 1},
-                                      {2019, 4, 28},
-                                      {2020, 4, 19},
-                                      {2021, 5, 2},
-                                      {2023, 4, 16},
-                                      {2024, 5, 5},
-                                      {2025, 4, 20}}) {
+// Published Easter Sundays, among them the earliest and latest dates (the
+// reference check compares every year of 1583..4099 with dateutil).
+TEST(Easter, KnownDates) {
+    for (const KnownEaster& easter : {KnownEaster{1818, 3, 22, false},
+                                      {1943, 4, 25, false},
+                                      {2008, 3, 23, false},
+                                      {2024, 3, 31, false},
+                                      {2285, 3, 22, false},
+                                      {2010, 4, 4, true},
+                                      {2016, 5, 1, true},
+                                      {2024, 5, 5, true}}) {
         const int64_t expected = GregorianDay(easter.year, easter.month, easter.day);
-        EXPECT_EQ(OrthodoxEasterOfJulianYear(easter.year), expected) << easter.year;
-        EXPECT_EQ(OrthodoxEastersInYear(easter.year), std::vector<int64_t>{expected});
+        if (easter.orthodox) {
+            EXPECT_EQ(OrthodoxEasterOfJulianYear(easter.year), expected) << easter.year;
+            EXPECT_EQ(OrthodoxEastersInYear(easter.year), std::vector<int64_t>{expected});
+        } else {
+            EXPECT_EQ(WesternEaster(easter.year), expected) << easter.year;
+        }
     }
 }
 
@@ -72,31 +59,6 @@ TEST(Easter, SundaysInTheirSeasonAndPeriodicEverywhere) {
                   WesternEaster(later) - GregorianDay(later, 3, 1));
         ASSERT_EQ(orthodox - JulianDay(year, 3, 1),
                   OrthodoxEasterOfJulianYear(year + 532) - JulianDay(year + 532, 3, 1));
-    }
-}
-
-// The counting tables treat centuries with equal parts alike: their Easter
-// dates must agree year by year.
-TEST(Easter, CenturiesWithEqualPartsHaveEqualEasterDays) {
-    std::mt19937_64 random(11);
-    std::uniform_int_distribution<int64_t> anyCentury(-57000, 57000);
-    for (int i = 0; i < 3000; ++i) {
-        const int64_t century = anyCentury(random);
-        const GregorianCenturyParts parts = GregorianEasterCentury(century);
-        // A century 5,700,000 years away and one of a random other century with
-        // the same key.
-        int64_t other = century + (century > 0 ? -57000 : 57000);
-        ASSERT_EQ(GregorianEasterCentury(other).Key(), parts.Key());
-        for (int32_t c = 0; c < 100; c += 7) {
-            const int64_t year = century * 100 + c;
-            ASSERT_EQ(WesternEaster(year) - GregorianDay(year, 3, 1) + 1,
-                      GregorianEasterMarchDay(parts, c));
-            other = anyCentury(random);
-            if (GregorianEasterCentury(other).Key() == parts.Key()) {
-                ASSERT_EQ(WesternEaster(other * 100 + c) - GregorianDay(other * 100 + c, 3, 1),
-                          WesternEaster(year) - GregorianDay(year, 3, 1));
-            }
-        }
     }
 }
 

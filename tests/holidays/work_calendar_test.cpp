@@ -109,46 +109,5 @@ INSTANTIATE_TEST_SUITE_P(Calendars, WorkCalendarExactness,
                              return test_support::TestCalendars()[param.param].name;
                          });
 
-TEST(WorkCalendar, TheDefaultIsMondayToFriday) {
-    const WorkCalendar calendar;
-    EXPECT_TRUE(calendar.HasOnlyWeekend());
-    const int64_t friday = 2454470;  // 2008-01-04
-    EXPECT_TRUE(calendar.IsWorkingDay(friday));
-    EXPECT_FALSE(calendar.IsWorkingDay(friday + 1));
-    EXPECT_EQ(calendar.CountWorkingDays(friday, friday + 3), 1);
-    EXPECT_EQ(calendar.CountWorkingDays(friday + 3, friday), -1);
-    // Whole weeks at the ends of the reach count five days each.
-    EXPECT_EQ(calendar.CountWorkingDays(-WorkCalendar::kMaxReach + 5,
-                                        -WorkCalendar::kMaxReach + 5 + 7 * 1000000000LL),
-              5 * 1000000000LL);
-}
-
-TEST(WorkCalendar, AWeekWithoutWorkingDaysStepsOnlyOverTheExtraDays) {
-    const Weekend allWeek = *ParseWeekend("mon,tue,wed,thu,fri,sat,sun");
-    const WorkCalendar none(allWeek, {}, {}, {});
-    EXPECT_EQ(none.CountWorkingDays(lngMinJDN, lngMaxJDN), 0);
-    EXPECT_FALSE(none.NthWorkingDayAfter(2454470, 1).has_value());
-    EXPECT_FALSE(none.NthWorkingDayBefore(2454470, 1).has_value());
-    const WorkCalendar two(allWeek, {}, {}, {{2454470, ""}, {2454480, ""}});
-    EXPECT_EQ(two.NthWorkingDayAfter(0, 2), 2454480);
-    EXPECT_EQ(two.NthWorkingDayBefore(lngMaxJDN, 2), 2454470);
-    EXPECT_FALSE(two.NthWorkingDayAfter(0, 3).has_value());
-}
-
-TEST(WorkCalendar, ExtraWorkingDaysOverrideHolidaysAndWeekends) {
-    const test_support::NamedInputs inputs = test_support::TestCalendars()[0];  // Bavaria
-    const int64_t christmas = 2459574;  // 2021-12-25, a Saturday
-    const int64_t epiphany = 2459586;   // 2022-01-06, a Thursday
-    const WorkCalendar calendar(Weekend(), inputs.inputs.regions, {{epiphany + 1, "bridge"}},
-                                {{christmas, ""}, {epiphany, ""}});
-    EXPECT_TRUE(calendar.IsWorkingDay(christmas));
-    EXPECT_TRUE(calendar.IsWorkingDay(epiphany));
-    EXPECT_FALSE(calendar.IsWorkingDay(epiphany + 1));
-    EXPECT_FALSE(calendar.HasOnlyWeekend());
-    // 2021-12-24 .. 2022-01-09: Fri 24, Sat 25 (worked), Mon 27 .. Fri 31, Mon 3 .. Wed 5,
-    // Thu 6 (worked): the 26th, 1st, 2nd, 7th (own holiday), 8th, 9th are off.
-    EXPECT_EQ(calendar.CountWorkingDays(christmas - 2, epiphany + 3), 11);
-}
-
 }  // namespace
 }  // namespace tembrel::holidays
