@@ -10,10 +10,14 @@ packages=(
   # desktop program (Qt 6 Widgets), its fonts, and Qt's own translations for the
   # words the toolkit writes itself (the Yes and No of a question in German)
   qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
+  # the user's holiday calendars (iCalendar files)
+  libical-dev
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with
   xvfb xauth ncal
+  # references for public holidays and working-day counts
+  python3-workalendar python3-numpy
   # the desktop entry checker
   desktop-file-utils
   # manual pages, icons, the Debian package and its checks; the shells whose
