@@ -271,13 +271,11 @@ TEST(WorkingDayRules, ResultsBeyondTheRangeAreOutOfRange) {
     EXPECT_FALSE(FirstDateFrom(calendar, kMinJDN + 10, 100, workingDays).has_value());
     EXPECT_FALSE(SecondDateFrom(calendar, kMinJDN, -1, workingDays).has_value());
     EXPECT_FALSE(SecondDateFrom(calendar, kMaxJDN, INT32_MAX, workingDays).has_value());
-    EXPECT_FALSE(
-        FirstDateFrom(calendar, kMaxJDN, INT32_MIN, CountOptions{true, true}).has_value());
+    EXPECT_FALSE(FirstDateFrom(calendar, kMaxJDN, INT32_MIN, CountOptions{true, true}).has_value());
     EXPECT_FALSE(
         SecondDateFrom(calendar, kMinJDN, INT32_MIN, CountOptions{false, true}).has_value());
     // 1,400,000,000 working days are 280,000,000 whole weeks.
-    EXPECT_EQ(SecondDateFrom(calendar, kMinJDN, 1400000000, workingDays),
-              kMinJDN + 7 * 280000000);
+    EXPECT_EQ(SecondDateFrom(calendar, kMinJDN, 1400000000, workingDays), kMinJDN + 7 * 280000000);
     const Weekend allWeek = *ParseWeekend("mon,tue,wed,thu,fri,sat,sun");
     const WorkCalendar noWorkingDay(allWeek, {}, {}, {});
     EXPECT_FALSE(SecondDateFrom(noWorkingDay, kFriday20080104, 3, workingDays).has_value());
