@@ -25,20 +25,6 @@ using namespace tembrel;
 
 constexpr Span kSpans[] = {kWholeRange, kYears1To9999};
 
-ISOWeekDate ISODateOf(int32_t jdn) {
-    ISOWeekDate date;
-    date.jdn = jdn;
-    JDNToISOWeekDate(date);
-    return date;
-}
-
-LeapWeekDate LPWDateOf(int32_t jdn) {
-    LeapWeekDate date;
-    date.jdn = jdn;
-    JDNToLPW(date);
-    return date;
-}
-
 void RegisterDateTextBenchmarks() {
     for (const Span& span : kSpans) {
         const std::string where = std::string("/") + span.name;
@@ -53,32 +39,24 @@ void RegisterDateTextBenchmarks() {
             return FormatDateText(date, DateOrder::YMD, "-", ",");
         });
         Register("ParseDateText/CE" + where, ceTexts, [](const std::string& text) {
-            CalDate date{};
-            ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD, date);
-            return date.jdn;
+            return ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD).value.jdn;
         });
 
-        const auto isoDates = ConvertAll<ISOWeekDate>(jdns, ISODateOf);
+        const auto isoDates = ConvertAll<ISOWeekDate>(jdns, ISOWeekDateOf);
         const auto isoTexts = ConvertAll<std::string>(
             isoDates, [](const ISOWeekDate& date) { return FormatISOWeekDate(date, 1); });
         Register("FormatISOWeekDate" + where, isoDates,
                  [](const ISOWeekDate& date) { return FormatISOWeekDate(date, 1); });
-        Register("ParseISOWeekDate" + where, isoTexts, [](const std::string& text) {
-            ISOWeekDate date;
-            ParseISOWeekDate(text, date);
-            return date.jdn;
-        });
+        Register("ParseISOWeekDate" + where, isoTexts,
+                 [](const std::string& text) { return ParseISOWeekDate(text).value.jdn; });
 
         const auto lpwDates = ConvertAll<LeapWeekDate>(jdns, LPWDateOf);
         const auto lpwTexts = ConvertAll<std::string>(
             lpwDates, [](const LeapWeekDate& date) { return FormatLPWDate(date, false); });
         Register("FormatLPWDate" + where, lpwDates,
                  [](const LeapWeekDate& date) { return FormatLPWDate(date, false); });
-        Register("ParseLPWDate" + where, lpwTexts, [](const std::string& text) {
-            LeapWeekDate date;
-            ParseLPWDate(text, date);
-            return date.jdn;
-        });
+        Register("ParseLPWDate" + where, lpwTexts,
+                 [](const std::string& text) { return ParseLPWDate(text).value.jdn; });
     }
 }
 

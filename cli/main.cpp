@@ -45,15 +45,14 @@ int32_t TodayOf(const CliOptions& options, std::string& refusal) {
         return SystemTodayJDN();
     }
     const std::string& text = *options.today;
-    CalDate date{};
-    const int status = ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD, date);
-    if (status == kParseOutOfRange) {
+    const Parsed<CalDate> date = ParseDateText(text, "-", CalendarCode::CE, DateOrder::YMD);
+    if (date.status == ParseStatus::OutOfRange) {
         refusal = "--today: the date lies outside the supported range: '" + text + "'";
-    } else if (status != kParseValid) {
+    } else if (!date.ok()) {
         refusal =
             "--today takes a Common Era date as YYYY-MM-DD, such as 2008-01-15: '" + text + "'";
     }
-    return date.jdn;
+    return date.value.jdn;
 }
 
 int Run(const std::vector<std::string>& arguments) {

@@ -135,7 +135,7 @@ bool Computation::ComputeInMonths(bool first, bool second) {
         Refuse(ComputeMessage::MonthsCalendarWithoutMonths);
         return false;
     }
-    const ParsedWholeNumber number = ParseWholeNumber(Input(InputField::Difference));
+    const Parsed<int32_t> number = ParseWholeNumber(Input(InputField::Difference));
     if (!number.ok()) {
         Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
                                                         : ComputeMessage::DifferenceInvalid);

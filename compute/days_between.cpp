@@ -14,17 +14,39 @@ namespace {
 
 // The date of a record's day number in the record's own calendar.
 CalDate DateOfJDN(const CalDate& record, int32_t jdn) {
-    CalDate date = record;
-    date.jdn = jdn;
-    JDNToCalDate(date);
-    return date;
+    return CalDateOfJDN(jdn, static_cast<char>(record.marker));
 }
 
-ISOWeekDate ISOOfJDN(int32_t jdn) {
-    ISOWeekDate date;
-    date.jdn = jdn;
-    JDNToISOWeekDate(date);
-    return date;
+// The parts of a breakdown as the result holds them.
+Breakdown PartsOf(const YearsDays& diff) {
+    Breakdown parts;
+    parts.years = diff.years;
+    parts.days = diff.days;
+    return parts;
+}
+
+Breakdown PartsOf(const YearsWeeksDays& diff) {
+    Breakdown parts;
+    parts.years = diff.years;
+    parts.weeks = diff.weeks;
+    parts.days = diff.days;
+    return parts;
+}
+
+Breakdown PartsOf(const YearsMonthsDays& diff) {
+    Breakdown parts;
+    parts.years = diff.years;
+    parts.months = diff.months;
+    parts.days = diff.days;
+    return parts;
+}
+
+template <class Diff>
+std::optional<Breakdown> PartsOf(const std::optional<Diff>& diff) {
+    if (!diff) {
+        return std::nullopt;
+    }
+    return PartsOf(*diff);
 }
 
 }  // namespace
@@ -78,20 +100,18 @@ void Computation::AppendBreakdown() {
         return;
     }
     const int32_t firstJDN = first_.jdn - (request_.includeFirstDate ? 1 : 0);
-    Breakdown parts;
-    int32_t status = kDiffNegative;
+    std::optional<Breakdown> found;
     if (cal == CalendarCode::ORD && dateDiff_ >= 365) {
-        DiffYD(DateOfJDN(first_, firstJDN), second_, parts.years, parts.days, status);
+        found = PartsOf(DiffYD(DateOfJDN(first_, firstJDN), second_));
     } else if (cal == CalendarCode::ISO && dateDiff_ >= 7) {
-        DiffYWD(ISOOfJDN(firstJDN), ISOOfJDN(second_.jdn), parts.years, parts.weeks, parts.days,
-                status);
+        found = PartsOf(DiffYWD(ISOWeekDateOf(firstJDN), ISOWeekDateOf(second_.jdn)));
     } else if (dateDiff_ >= 31) {
-        DiffYMD(DateOfJDN(first_, firstJDN), second_, parts.years, parts.months, parts.days,
-                status);
+        found = PartsOf(DiffYMD(DateOfJDN(first_, firstJDN), second_));
     }
-    if (status != kDiffValid || (parts.years <= 0 && parts.months <= 0 && parts.weeks <= 0)) {
+    if (!found || (found->years <= 0 && found->months <= 0 && found->weeks <= 0)) {
         return;
     }
+    Breakdown& parts = *found;
     parts.shown = true;
     result_.breakdown = parts;
     const char* separator = " (";

@@ -9,62 +9,54 @@
 #include "core/calendar_codes.h"
 #include "core/date_parsing.h"
 #include "core/date_records.h"
+#include "core/parse_status.h"
 #include "core/whole_number.h"
 
 namespace tembrel {
 
-struct ParsedDate {
-    int status = kParseInvalid;  // or kParseValid, kParseOutOfRange
-    int32_t jdn = 0;             // the date's day number when the status is kParseValid
-};
-
 // Parses `text` by the parser of `cal`: LPM ParseLPMDate, LPW ParseLPWDate, ORD
 // ParseOrdinalDate with the hyphen option, ISO ParseISOWeekDate, JDN
-// ParseWholeNumber, every other calendar ParseDateText with the date
-// separator and the date order. `record` receives the calendar date where one exists: a Common Era,
-// Julian or ordinal date as parsed, and the year, month and day of a leap week month date, which
-// month arithmetic works on. Inline: the result then stays in registers, where a call returned it
-// through memory, which stalls the processor on every date read.
-inline ParsedDate ParseDateField(std::string_view text, CalendarCode cal, DateOrder order,
-                                 std::string_view dateSep, bool hyphen, CalDate& record) {
-    ParsedDate parsed;
+// ParseWholeNumber, every other calendar ParseDateText with the date separator
+// and the date order. The record always holds the day number, and the calendar
+// date where one exists: a Common Era, Julian or ordinal date as parsed, and the
+// year, month and day of a leap week month date, which month arithmetic works on.
+// Inline, so that the parse path stays one piece with validation.
+inline Parsed<CalDate> ParseDateField(std::string_view text, CalendarCode cal, DateOrder order,
+                                      std::string_view dateSep, bool hyphen) {
+    Parsed<CalDate> parsed;
     switch (cal) {
         case CalendarCode::LPM: {
-            LeapWeekDate date;
-            parsed.status = ParseLPMDate(text, date);
-            parsed.jdn = date.jdn;
-            if (parsed.status > 0) {
-                record.year = date.year;
-                record.month = date.month;
-                record.day = date.day;
-            }
+            const Parsed<LeapWeekDate> date = ParseLPMDate(text);
+            parsed.status = date.status;
+            parsed.value.year = date.value.year;
+            parsed.value.month = date.value.month;
+            parsed.value.day = date.value.day;
+            parsed.value.jdn = date.value.jdn;
             break;
         }
         case CalendarCode::LPW: {
-            LeapWeekDate date;
-            parsed.status = ParseLPWDate(text, date);
-            parsed.jdn = date.jdn;
+            const Parsed<LeapWeekDate> date = ParseLPWDate(text);
+            parsed.status = date.status;
+            parsed.value.jdn = date.value.jdn;
             break;
         }
         case CalendarCode::ORD:
-            parsed.status = ParseOrdinalDate(text, hyphen, record);
-            parsed.jdn = record.jdn;
+            parsed = ParseOrdinalDate(text, hyphen);
             break;
         case CalendarCode::ISO: {
-            ISOWeekDate date;
-            parsed.status = ParseISOWeekDate(text, date);
-            parsed.jdn = date.jdn;
+            const Parsed<ISOWeekDate> date = ParseISOWeekDate(text);
+            parsed.status = date.status;
+            parsed.value.jdn = date.value.jdn;
             break;
         }
         case CalendarCode::JDN: {
-            const ParsedWholeNumber number = ParseWholeNumber(text);
-            parsed.status = static_cast<int>(number.status);
-            parsed.jdn = number.value;
+            const Parsed<int32_t> number = ParseWholeNumber(text);
+            parsed.status = number.status;
+            parsed.value.jdn = number.value;
             break;
         }
         default:
-            parsed.status = ParseDateText(text, dateSep, cal, order, record);
-            parsed.jdn = record.jdn;
+            parsed = ParseDateText(text, dateSep, cal, order);
             break;
     }
     return parsed;

@@ -18,9 +18,20 @@ int MonthLength(const CalDate& target, bool leapWeek) {
     if (leapWeek) {
         return 7 * WeeksInLeapWeekMonth(target.month, IsLeapWeekYear(target.year));
     }
-    int32_t flag = kDiffValid;
-    const int16_t length = DaysInMonthOf(target, flag);
-    return flag == kDiffValid ? length : 0;
+    return DaysInMonthOf(target).value_or(0);
+}
+
+// Returns the day number of a leap week month date held in a CalDate.
+std::optional<int32_t> LeapWeekDayOf(const CalDate& target) {
+    LeapWeekDate date;
+    date.year = target.year;
+    date.month = static_cast<int16_t>(target.month);
+    date.day = static_cast<int16_t>(target.day);
+    const ParsedDay day = JDNOfLPMDate(date);
+    if (!day.ok()) {
+        return std::nullopt;
+    }
+    return day.jdn;
 }
 
 }  // namespace
@@ -46,19 +57,12 @@ bool AddMonths(const CalDate& source, int32_t months, CalDate& target, bool leap
     if (target.day > length) {
         target.day = length;
     }
-    if (leapWeek) {
-        LeapWeekDate date;
-        date.year = target.year;
-        date.month = static_cast<int16_t>(target.month);
-        date.day = static_cast<int16_t>(target.day);
-        if (!LPMToJDN(date)) {
-            return false;
-        }
-        target.jdn = date.jdn;
-    } else {
-        EuroDateToJDN(target);
+    const std::optional<int32_t> jdn = leapWeek ? LeapWeekDayOf(target) : JDNOfCalDate(target);
+    if (!jdn || !IsJDNInRange(*jdn)) {
+        return false;
     }
-    return IsJDNInRange(target.jdn);
+    target.jdn = *jdn;
+    return true;
 }
 
 }  // namespace tembrel

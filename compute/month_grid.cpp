@@ -66,10 +66,7 @@ void AppendCell(std::string& row, int32_t dayOfMonth) {
 // Returns the ISO week prefix of a Monday: "W05-" without the year digit,
 // "9-W05-" with it.
 std::string ISOWeekPrefix(int32_t mondayJDN, bool withYear) {
-    ISOWeekDate week{};
-    week.jdn = mondayJDN;
-    JDNToISOWeekDate(week);
-    const std::string text = FormatISOWeekDate(week, 1);
+    const std::string text = FormatISOWeekDate(ISOWeekDateOf(mondayJDN), true);
     const size_t keep = std::min(text.size(), size_t{withYear ? 7u : 5u});
     return text.substr(text.size() - keep, keep - 1);
 }
@@ -97,10 +94,11 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request) {
     first.month = request.month;
     first.day = 1;
     first.marker = marker;
-    const int32_t firstJDN = EuroDateToJDN(first);
-    if (firstJDN == kRoroviriNoJdn || !IsJDNInRange(firstJDN)) {
+    const std::optional<int32_t> firstDay = JDNOfCalDate(first);
+    if (!firstDay || !IsJDNInRange(*firstDay)) {
         return std::nullopt;
     }
+    const int32_t firstJDN = *firstDay;
     // Step back from the 1st to the wanted first day of the week: 0..6 days.
     const int wanted = request.mondayFirst ? 1 : 0;
     const int back = (DayOfWeek(firstJDN) - wanted + kDaysPerWeek) % kDaysPerWeek;

@@ -11,12 +11,11 @@ namespace tembrel::engine {
 bool Computation::ValidateDate(DateField field) {
     const CalendarCode cal = CalendarOf(field);
     const bool isFirst = field == DateField::First;
-    CalDate& record = Date(field);
     const NotationOptions& notation = request_.notation;
-    const ParsedDate parsed = ParseDateField(Input(field), cal, notation.order, notation.dateSep,
-                                             notation.hyphen, record);
-    if (parsed.status != kParseValid) {
-        if (parsed.status == kParseOutOfRange) {
+    const Parsed<CalDate> parsed =
+        ParseDateField(Input(field), cal, notation.order, notation.dateSep, notation.hyphen);
+    if (!parsed.ok()) {
+        if (parsed.status == ParseStatus::OutOfRange) {
             Refuse(isFirst ? ComputeMessage::FirstDateOutOfRange
                            : ComputeMessage::SecondDateOutOfRange);
         } else {
@@ -24,7 +23,7 @@ bool Computation::ValidateDate(DateField field) {
         }
         return false;
     }
-    record.jdn = parsed.jdn;
+    Date(field) = parsed.value;
     MarkDate(field);
     if (request_.keepFields) {
         std::string& text = FieldText(field);
@@ -51,7 +50,7 @@ void Computation::AppendNormalForm(DateField field, TextAppender& out) {
 }
 
 bool Computation::ValidateDateDiff() {
-    const ParsedWholeNumber number = ParseWholeNumber(Input(InputField::Difference));
+    const Parsed<int32_t> number = ParseWholeNumber(Input(InputField::Difference));
     if (!number.ok()) {
         Refuse(number.status == ParseStatus::OutOfRange ? ComputeMessage::DifferenceOutOfRange
                                                         : ComputeMessage::DifferenceInvalid);

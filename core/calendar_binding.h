@@ -5,43 +5,40 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/calendar_codes.h"
 #include "core/date_records.h"
 
 namespace tembrel {
 
-// Sets and returns date.jdn from year, month, day and the Gregorian or Julian
-// marker; kRoroviriNoJdn when the day number does not fit in 32 bits.
-inline int32_t EuroDateToJDN(CalDate& date) {
-    return euro_date_to_jdn(&date);
-}
-
-// Sets year, month and day from date.jdn in the calendar of the marker.
-inline void JDNToEuroDate(CalDate& date) {
-    jdn_to_euro_date(&date);
-}
-
-// Sets year, month (1..10) and day from date.jdn in the Revar Overe calendar.
-inline void JDNToAnnusNovusDate(CalDate& date) {
-    jdn_to_annus_novus_date(&date);
-}
-
-// Sets year, month and day from date.jdn: Revar Overe for marker 'A', else the
-// Gregorian or Julian calendar of the marker.
-inline void JDNToCalDate(CalDate& date) {
-    if (date.marker == kMarkerAnnusNovus) {
-        JDNToAnnusNovusDate(date);
-    } else {
-        JDNToEuroDate(date);
+// Returns the day number of the record's year, month and day in the calendar of
+// its marker: Revar Overe for 'A', the Gregorian or Julian calendar for 'G' and
+// 'J'. Empty for any other marker and when the day number does not fit in 32
+// bits. The record's jdn is not read.
+inline std::optional<int32_t> JDNOfCalDate(const CalDate& date) {
+    CalDate converted = date;  // the library writes the day number into its record
+    const int32_t jdn = date.marker == kMarkerAnnusNovus ? annus_novus_date_to_jdn(&converted)
+                                                         : euro_date_to_jdn(&converted);
+    if (jdn == kRoroviriNoJdn) {
+        return std::nullopt;
     }
+    return jdn;
 }
 
-// Sets and returns date.jdn from year, month and day in the calendar of any marker
-// the library accepts ('A' included); kRoroviriNoJdn when it cannot.
-inline int32_t CalDateToJDN(CalDate& date) {
-    return date.marker == kMarkerAnnusNovus ? annus_novus_date_to_jdn(&date)
-                                            : euro_date_to_jdn(&date);
+// Returns a record of the given marker for a day number with its calendar date:
+// Revar Overe for marker 'A', else the Gregorian or Julian calendar of the
+// marker.
+inline CalDate CalDateOfJDN(int32_t jdn, char marker) {
+    CalDate date{};
+    date.marker = marker;
+    date.jdn = jdn;
+    if (marker == kMarkerAnnusNovus) {
+        jdn_to_annus_novus_date(&date);
+    } else {
+        jdn_to_euro_date(&date);
+    }
+    return date;
 }
 
 // Returns the day of the week: 0 = Sunday .. 6 = Saturday.
@@ -56,20 +53,7 @@ inline bool IsWorkday(int32_t jdn) {
 }
 
 // Returns the day of the year of the record's date in its calendar (1 January is
-// day 1).
+// day 1); 0 when the calendar library cannot convert the date.
 int16_t DayOfYear(const CalDate& date);
-
-// Sets the record's marker for a notation: CE and ORD 'G', JC 'J', AN 'A', NLW 'N',
-// ISO 'I'. Returns false and leaves the record alone for JDN, LPW and LPM.
-bool SetCalendarMarker(CalendarCode cal, CalDate& date);
-
-// Returns a record of the given marker for a day number, its calendar date filled.
-inline CalDate CalDateOfJDN(int32_t jdn, char marker) {
-    CalDate date{};
-    date.marker = marker;
-    date.jdn = jdn;
-    JDNToCalDate(date);
-    return date;
-}
 
 }  // namespace tembrel

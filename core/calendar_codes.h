@@ -39,6 +39,29 @@ inline constexpr char kMarkerAnnusNovus = 'A';
 inline constexpr char kMarkerLibraryLeapWeek = 'N';
 inline constexpr char kMarkerISOWeek = 'I';
 
+// Returns the calendar library's marker of a notation: CE and ORD 'G', JC 'J', AN
+// 'A', NLW 'N', ISO 'I'; empty for JDN, LPW and LPM, which have none.
+constexpr std::optional<char> CalendarMarkerOf(CalendarCode cal) {
+    switch (cal) {
+        case CalendarCode::CE:
+        case CalendarCode::ORD:
+            return kMarkerGregorian;
+        case CalendarCode::JC:
+            return kMarkerJulian;
+        case CalendarCode::AN:
+            return kMarkerAnnusNovus;
+        case CalendarCode::NLW:
+            return kMarkerLibraryLeapWeek;
+        case CalendarCode::ISO:
+            return kMarkerISOWeek;
+        case CalendarCode::JDN:
+        case CalendarCode::LPW:
+        case CalendarCode::LPM:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 // The two columns of the code table: the code text that reports append to a date
 // ("CE") and the marker text ("G"; empty for notations without a marker).
 struct CalendarCodeTexts {

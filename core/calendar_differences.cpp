@@ -56,63 +56,45 @@ bool StepToMonthBefore(CalDate& date) {
     return true;
 }
 
-// Sets the flag for a breakdown whose parts do not fit their fields or are
-// negative; leaves a flag that is already set.
-void CheckParts(int64_t years, int64_t middle, int64_t days, int32_t& flag) {
-    if (flag != kDiffValid) {
-        return;
-    }
-    if (!FitsInt32(years) || !FitsInt16(middle) || !FitsInt16(days)) {
-        flag = kDiffOutOfRange;
-    } else if (years < 0 || middle < 0 || days < 0) {
-        flag = kDiffNegative;
-    }
+// Returns true when the parts of a breakdown fit their fields and none is
+// negative.
+bool ArePartsValid(int64_t years, int64_t middle, int64_t days) {
+    return FitsInt32(years) && FitsInt16(middle) && FitsInt16(days) && years >= 0 && middle >= 0 &&
+           days >= 0;
 }
 
 }  // namespace
 
-int16_t DaysElapsed(const CalDate& later, const CalDate& earlier, int32_t& flag) {
+std::optional<int16_t> DaysElapsed(const CalDate& later, const CalDate& earlier) {
     int32_t error = 0;
     const int32_t days = days_elapsed(&later, &earlier, &error);
-    if (error != 0) {
-        flag = error;
-        return 0;
-    }
-    if (!FitsInt16(days)) {
-        flag = kDiffOutOfRange;
-        return 0;
+    if (error != 0 || !FitsInt16(days)) {
+        return std::nullopt;
     }
     return static_cast<int16_t>(days);
 }
 
-int16_t DaysInMonthOf(const CalDate& date, int32_t& flag) {
+std::optional<int16_t> DaysInMonthOf(const CalDate& date) {
     int32_t nextYear = date.year;
     int32_t nextMonth = 1;
     const bool lastMonth = date.month == MonthsInYearOf(date);
     if (lastMonth ? __builtin_add_overflow(date.year, 1, &nextYear)
                   : __builtin_add_overflow(date.month, 1, &nextMonth)) {
-        flag = kDiffOutOfRange;
-        return 0;
+        return std::nullopt;
     }
     return DaysElapsed(FirstOfMonth(date, nextYear, nextMonth),
-                       FirstOfMonth(date, date.year, date.month), flag);
+                       FirstOfMonth(date, date.year, date.month));
 }
 
-int16_t DaysInYearOf(const CalDate& date, int32_t& flag) {
+std::optional<int16_t> DaysInYearOf(const CalDate& date) {
     int32_t nextYear = 0;
     if (__builtin_add_overflow(date.year, 1, &nextYear)) {
-        flag = kDiffOutOfRange;
-        return 0;
+        return std::nullopt;
     }
-    return DaysElapsed(FirstOfMonth(date, nextYear, 1), FirstOfMonth(date, date.year, 1), flag);
+    return DaysElapsed(FirstOfMonth(date, nextYear, 1), FirstOfMonth(date, date.year, 1));
 }
 
-void DiffYMD(const CalDate& first, const CalDate& second, int32_t& years, int16_t& months,
-             int16_t& days, int32_t& flag) {
-    flag = kDiffValid;
-    years = 0;
-    months = 0;
-    days = 0;
+std::optional<YearsMonthsDays> DiffYMD(const CalDate& first, const CalDate& second) {
     const int monthsInYear = MonthsInYearOf(second);
     const bool dayBefore = second.day < first.day;
     int64_t y = int64_t{second.year} - first.year;
@@ -129,32 +111,26 @@ void DiffYMD(const CalDate& first, const CalDate& second, int32_t& years, int16_
     CalDate borrowed = second;
     for (int borrows = 0; d < 0 && borrows < kMaxBorrows; ++borrows) {
         if (!StepToMonthBefore(borrowed)) {
-            flag = kDiffOutOfRange;
-            return;
+            return std::nullopt;
         }
-        d += DaysInMonthOf(borrowed, flag);
-        if (flag != kDiffValid) {
-            return;
+        const std::optional<int16_t> length = DaysInMonthOf(borrowed);
+        if (!length) {
+            return std::nullopt;
         }
+        d += *length;
         if (borrows > 0 && --m < 0) {
             m += monthsInYear;
             --y;
         }
     }
-    CheckParts(y, m, d, flag);
-    if (flag == kDiffValid) {
-        years = static_cast<int32_t>(y);
-        months = static_cast<int16_t>(m);
-        days = static_cast<int16_t>(d);
+    if (!ArePartsValid(y, m, d)) {
+        return std::nullopt;
     }
+    return YearsMonthsDays{static_cast<int32_t>(y), static_cast<int16_t>(m),
+                           static_cast<int16_t>(d)};
 }
 
-void DiffYWD(const ISOWeekDate& first, const ISOWeekDate& second, int32_t& years, int16_t& weeks,
-             int16_t& days, int32_t& flag) {
-    flag = kDiffValid;
-    years = 0;
-    weeks = 0;
-    days = 0;
+std::optional<YearsWeeksDays> DiffYWD(const ISOWeekDate& first, const ISOWeekDate& second) {
     int64_t y = int64_t{second.year} - first.year;
     int64_t w = int64_t{second.week} - first.week;
     int64_t d = int64_t{second.weekday} - first.weekday;
@@ -173,8 +149,7 @@ void DiffYWD(const ISOWeekDate& first, const ISOWeekDate& second, int32_t& years
         return true;
     };
     if ((w < 0 || (d < 0 && w == 0)) && !borrowYear()) {
-        flag = kDiffOutOfRange;
-        return;
+        return std::nullopt;
     }
     if (d < 0) {
         --w;
@@ -182,28 +157,21 @@ void DiffYWD(const ISOWeekDate& first, const ISOWeekDate& second, int32_t& years
     }
     for (int borrows = 0; w < 0 && borrows < kMaxBorrows; ++borrows) {
         if (!borrowYear()) {
-            flag = kDiffOutOfRange;
-            return;
+            return std::nullopt;
         }
     }
-    CheckParts(y, w, d, flag);
-    if (flag == kDiffValid) {
-        years = static_cast<int32_t>(y);
-        weeks = static_cast<int16_t>(w);
-        days = static_cast<int16_t>(d);
+    if (!ArePartsValid(y, w, d)) {
+        return std::nullopt;
     }
+    return YearsWeeksDays{static_cast<int32_t>(y), static_cast<int16_t>(w),
+                          static_cast<int16_t>(d)};
 }
 
-void DiffYD(const CalDate& first, const CalDate& second, int32_t& years, int16_t& days,
-            int32_t& flag) {
-    flag = kDiffValid;
-    years = 0;
-    days = 0;
+std::optional<YearsDays> DiffYD(const CalDate& first, const CalDate& second) {
     const int16_t firstDay = DayOfYear(first);
     const int16_t secondDay = DayOfYear(second);
     if (firstDay < 1 || secondDay < 1) {
-        flag = kDiffOutOfRange;  // a date the calendar library cannot convert
-        return;
+        return std::nullopt;  // a date the calendar library cannot convert
     }
     int64_t y = int64_t{second.year} - first.year;
     int64_t d = int64_t{secondDay} - firstDay;
@@ -211,19 +179,18 @@ void DiffYD(const CalDate& first, const CalDate& second, int32_t& years, int16_t
         --y;
         CalDate yearBefore = second;
         if (__builtin_sub_overflow(second.year, 1, &yearBefore.year)) {
-            flag = kDiffOutOfRange;
-            return;
+            return std::nullopt;
         }
-        d += DaysInYearOf(yearBefore, flag);
-        if (flag != kDiffValid) {
-            return;
+        const std::optional<int16_t> length = DaysInYearOf(yearBefore);
+        if (!length) {
+            return std::nullopt;
         }
+        d += *length;
     }
-    CheckParts(y, 0, d, flag);
-    if (flag == kDiffValid) {
-        years = static_cast<int32_t>(y);
-        days = static_cast<int16_t>(d);
+    if (!ArePartsValid(y, 0, d)) {
+        return std::nullopt;
     }
+    return YearsDays{static_cast<int32_t>(y), static_cast<int16_t>(d)};
 }
 
 }  // namespace tembrel

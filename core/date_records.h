@@ -19,15 +19,10 @@ struct ISOWeekDate {
     int32_t week = 0;     // 1..53
     int32_t weekday = 0;  // 1 = Monday .. 7 = Sunday
     int32_t jdn = 0;
-    int32_t flag = 0;  // 1 when the record was filled from text
 };
 
-// Status values of a LeapWeekDate.
-inline constexpr int16_t kLeapWeekValid = 0;
-inline constexpr int16_t kLeapWeekBadMonth = -2;
-inline constexpr int16_t kLeapWeekBadDay = -3;
-
-// A date of the leap week calendar in both its forms.
+// A date of the leap week calendar in both its forms; a conversion fills the
+// form it computes and says so in its name.
 struct LeapWeekDate {
     int32_t year = 0;
     int16_t month = 0;    // 1..12 (month form)
@@ -35,7 +30,6 @@ struct LeapWeekDate {
     int16_t week = 0;     // 1..53 (week form)
     int16_t weekday = 0;  // 1 = Monday .. 7 = Sunday (week form)
     int32_t jdn = 0;
-    int16_t status = kLeapWeekValid;  // kLeapWeekValid, kLeapWeekBadMonth or kLeapWeekBadDay
 };
 
 }  // namespace tembrel

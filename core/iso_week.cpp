@@ -11,11 +11,12 @@ namespace tembrel {
 
 namespace {
 
-// Returns the value as a day number, or kRoroviriNoJdn when it does not fit.
-int32_t ToJDN(int64_t value) {
+// Returns the value as a day number, or nothing when it does not fit; the
+// smallest 32-bit value is the calendar library's "no day", never a day.
+std::optional<int32_t> ToJDN(int64_t value) {
     if (value < std::numeric_limits<int32_t>::min() + 1 ||
         value > std::numeric_limits<int32_t>::max()) {
-        return kRoroviriNoJdn;
+        return std::nullopt;
     }
     return static_cast<int32_t>(value);
 }
@@ -50,13 +51,13 @@ int32_t GregorianDayOfYear(const CalDate& date) {
     return kDaysBeforeMonth[date.month - 1] + date.day + (leapDayBefore ? 1 : 0);
 }
 
-int32_t GregorianNewYear(int32_t year) {
+std::optional<int32_t> GregorianNewYear(int32_t year) {
     CalDate date{};
     date.year = year;
     date.month = 1;
     date.day = 1;
     date.marker = kMarkerGregorian;
-    return EuroDateToJDN(date);
+    return JDNOfCalDate(date);
 }
 
 // p(y) of the 53-week rule: y + y/4 - y/100 + y/400 with floor division, mod 7.
@@ -74,60 +75,59 @@ int P(int64_t y) {
 
 }  // namespace
 
-int32_t ISOWeekOneStart(int32_t year) {
-    const int32_t newYear = GregorianNewYear(year);
-    if (newYear == kRoroviriNoJdn) {
-        return kRoroviriNoJdn;
+std::optional<int32_t> ISOWeekOneStart(int32_t year) {
+    const std::optional<int32_t> newYear = GregorianNewYear(year);
+    if (!newYear) {
+        return std::nullopt;
     }
-    const int d = DayOfWeek(newYear);  // 0 = Sunday
-    const int64_t start = d <= 4 ? int64_t{newYear} - (d - 1) : int64_t{newYear} + (8 - d);
+    const int d = DayOfWeek(*newYear);  // 0 = Sunday
+    const int64_t start = d <= 4 ? int64_t{*newYear} - (d - 1) : int64_t{*newYear} + (8 - d);
     return ToJDN(start);
 }
 
-void JDNToISOWeekDate(ISOWeekDate& record) {
-    const int dayOfWeek = DayOfWeek(record.jdn);
+ISOWeekDate ISOWeekDateOf(int32_t jdn) {
+    const int dayOfWeek = DayOfWeek(jdn);
     const int weekday = dayOfWeek == 0 ? 7 : dayOfWeek;
-    const int64_t thursday = int64_t{record.jdn} - weekday + 4;
+    const int64_t thursday = int64_t{jdn} - weekday + 4;
     const CalDate thursdayDate = GregorianDateOf(thursday);
-    record.year = thursdayDate.year;
-    record.weekday = weekday;
-    if (IsJDNInRange(record.jdn)) {
+    ISOWeekDate date;
+    date.year = thursdayDate.year;
+    date.weekday = weekday;
+    date.jdn = jdn;
+    if (IsJDNInRange(jdn)) {
         // Week n of an ISO year holds the year's n-th Thursday, and its first
         // Thursday is one of its first seven days: the Thursday's day of the year
         // gives the week. This is the count of weeks from ISOWeekOneStart without
         // converting 1 January, and equals it for every day in the accepted range.
-        record.week = (GregorianDayOfYear(thursdayDate) - 1) / 7 + 1;
-        return;
+        date.week = (GregorianDayOfYear(thursdayDate) - 1) / 7 + 1;
+        return date;
     }
     // Beyond the accepted range the ISO year's week one may not have a 32-bit day
     // number; count from it the long way, which answers week 0 then.
-    const int32_t weekOne = ISOWeekOneStart(record.year);
+    const std::optional<int32_t> weekOne = ISOWeekOneStart(date.year);
     // |jdn - weekOne| < 371 for every day whose ISO year converts.
-    record.week = weekOne == kRoroviriNoJdn
-                      ? 0
-                      : static_cast<int32_t>((int64_t{record.jdn} - weekOne) / 7 + 1);
+    date.week = weekOne ? static_cast<int32_t>((int64_t{jdn} - *weekOne) / 7 + 1) : 0;
+    return date;
 }
 
-void ISOWeekDateToJDN(ISOWeekDate& record) {
-    const int32_t weekOne = ISOWeekOneStart(record.year);
-    if (weekOne == kRoroviriNoJdn) {
-        record.jdn = kRoroviriNoJdn;
-        return;
+std::optional<int32_t> JDNOfISOWeekDate(const ISOWeekDate& date) {
+    const std::optional<int32_t> weekOne = ISOWeekOneStart(date.year);
+    if (!weekOne) {
+        return std::nullopt;
     }
-    record.jdn =
-        ToJDN(int64_t{weekOne} + (int64_t{record.week} - 1) * 7 + int64_t{record.weekday} - 1);
+    return ToJDN(int64_t{*weekOne} + (int64_t{date.week} - 1) * 7 + int64_t{date.weekday} - 1);
 }
 
 bool ISOYearHas53Weeks(int32_t year) {
     return P(year) == 4 || P(int64_t{year} - 1) == 3;
 }
 
-int32_t OrdinalToJDN(int32_t year, int32_t day) {
-    const int32_t newYear = GregorianNewYear(year);
-    if (newYear == kRoroviriNoJdn) {
-        return kRoroviriNoJdn;
+std::optional<int32_t> OrdinalToJDN(int32_t year, int32_t day) {
+    const std::optional<int32_t> newYear = GregorianNewYear(year);
+    if (!newYear) {
+        return std::nullopt;
     }
-    return ToJDN(int64_t{newYear} + day - 1);
+    return ToJDN(int64_t{*newYear} + day - 1);
 }
 
 bool IsLeapYear(int32_t year, std::string_view marker) {

@@ -23,6 +23,12 @@ int WeeksBeforeMonth(int month) {
     return kQuarterWeeks * quarters + kWeeksBeforeMonthInQuarter[(month - 1) % 3];
 }
 
+// Returns true for the weekdays a week form date may hold: 1..7, and 0 for the
+// day before the week's Monday.
+bool IsLPWWeekday(int weekday) {
+    return weekday >= 0 && weekday <= 7;
+}
+
 }  // namespace
 
 bool IsLeapWeekYear(int32_t year) {
@@ -53,55 +59,48 @@ int64_t LeapWeekYearStart(int64_t year) {
     return kLeapWeekEpochJDN + 364 * (year - 1) + 7 * FloorDiv(71 * year + 132, 400);
 }
 
-int16_t CheckLPWDate(const LeapWeekDate& record) {
-    return record.weekday < 0 || record.weekday > 7 ? kLeapWeekBadDay : kLeapWeekValid;
-}
-
-void JDNToLPW(LeapWeekDate& record) {
-    const int64_t jdn = record.jdn;
+LeapWeekDate LPWDateOf(int32_t jdn) {
     // A year has 364 or 371 days, so the estimate from the mean year length is at
     // most one year off in either direction.
     int64_t year =
-        FloorDiv((jdn - kLeapWeekEpochJDN) * kLeapWeekCycleYears, kLeapWeekCycleDays) + 1;
+        FloorDiv((int64_t{jdn} - kLeapWeekEpochJDN) * kLeapWeekCycleYears, kLeapWeekCycleDays) + 1;
     if (LeapWeekYearStart(year) > jdn) {
         --year;
     } else if (LeapWeekYearStart(year + 1) <= jdn) {
         ++year;
     }
     const int64_t dayOfYear = jdn - LeapWeekYearStart(year);  // [0, 370]
-    record.year = static_cast<int32_t>(year);
-    record.week = static_cast<int16_t>(dayOfYear / 7 + 1);
-    record.weekday = static_cast<int16_t>(dayOfYear % 7 + 1);
-    record.status = kLeapWeekValid;
+    LeapWeekDate date;
+    date.year = static_cast<int32_t>(year);
+    date.week = static_cast<int16_t>(dayOfYear / 7 + 1);
+    date.weekday = static_cast<int16_t>(dayOfYear % 7 + 1);
+    date.jdn = jdn;
+    return date;
 }
 
-bool LPWToJDN(LeapWeekDate& record) {
-    record.status = CheckLPWDate(record);
-    if (record.status < 0) {
-        return false;
+ParsedDay JDNOfLPWDate(const LeapWeekDate& date) {
+    if (!IsLPWWeekday(date.weekday)) {
+        return {ParseStatus::Invalid, 0};
     }
-    const int64_t jdn = LeapWeekYearStart(record.year) + (int64_t{record.week} - 1) * 7 +
-                        (int64_t{record.weekday} - 1);
+    const int64_t jdn =
+        LeapWeekYearStart(date.year) + (int64_t{date.week} - 1) * 7 + (int64_t{date.weekday} - 1);
     if (jdn <= std::numeric_limits<int32_t>::min() || jdn > std::numeric_limits<int32_t>::max()) {
-        record.status = kLeapWeekOutOfRange;
-        return false;
+        return {ParseStatus::OutOfRange, 0};
     }
-    record.jdn = static_cast<int32_t>(jdn);
-    return true;
+    return {ParseStatus::Valid, static_cast<int32_t>(jdn)};
 }
 
-bool LPWToLPM(LeapWeekDate& record) {
-    record.status = CheckLPWDate(record);
-    if (record.status < 0) {
-        return false;
+std::optional<LeapWeekDate> LPMFormOf(const LeapWeekDate& date) {
+    if (!IsLPWWeekday(date.weekday)) {
+        return std::nullopt;
     }
     // Months repeat in quarters of 5 + 4 + 4 weeks; in a leap year December has a
     // fifth week (week 53), and the weeks after it run on one week later.
-    int week = record.week;
+    int week = date.week;
     int month = 1;
     int weekOfMonth = week;
     // Only weeks from 53 on depend on whether the year is a leap year.
-    const bool leap = week >= 53 && IsLeapWeekYear(record.year);
+    const bool leap = week >= 53 && IsLeapWeekYear(date.year);
     if (leap && week == 53) {
         month = 12;
         weekOfMonth = 5;
@@ -115,48 +114,51 @@ bool LPWToLPM(LeapWeekDate& record) {
         month = 3 * quarter + monthInQuarter + 1;
         weekOfMonth = inQuarter - kWeeksBeforeMonthInQuarter[monthInQuarter] + 1;
     }
-    record.month = static_cast<int16_t>(month);
-    record.day = static_cast<int16_t>((weekOfMonth - 1) * 7 + record.weekday);
-    return true;
+    LeapWeekDate withMonth = date;
+    withMonth.month = static_cast<int16_t>(month);
+    withMonth.day = static_cast<int16_t>((weekOfMonth - 1) * 7 + date.weekday);
+    return withMonth;
 }
 
-bool LPMToLPW(LeapWeekDate& record) {
-    if (record.month < 0 || record.month > 12) {
-        record.status = kLeapWeekBadMonth;
-        return false;
+std::optional<LeapWeekDate> LPWFormOf(const LeapWeekDate& date) {
+    if (date.month < 0 || date.month > 12) {
+        return std::nullopt;
     }
-    const int month = record.month == 0 ? 1 : record.month;
+    const int month = date.month == 0 ? 1 : date.month;
     // Only December's length depends on whether the year is a leap year.
-    const bool leap = month == 12 && IsLeapWeekYear(record.year);
+    const bool leap = month == 12 && IsLeapWeekYear(date.year);
     const int daysInMonth = 7 * WeeksInLeapWeekMonth(month, leap);
-    if (record.day < 0 || record.day > daysInMonth) {
-        record.status = kLeapWeekBadDay;
-        return false;
+    if (date.day < 0 || date.day > daysInMonth) {
+        return std::nullopt;
     }
-    const int weeksBefore = record.month == 0 ? 0 : WeeksBeforeMonth(record.month);
+    const int weeksBefore = date.month == 0 ? 0 : WeeksBeforeMonth(date.month);
     // Division and remainder truncate toward zero: day 0 gives week 1, weekday 0.
-    record.week = static_cast<int16_t>(weeksBefore + (record.day - 1) / 7 + 1);
-    record.weekday = static_cast<int16_t>((record.day - 1) % 7 + 1);
-    record.status = kLeapWeekValid;
-    return true;
+    LeapWeekDate withWeek = date;
+    withWeek.week = static_cast<int16_t>(weeksBefore + (date.day - 1) / 7 + 1);
+    withWeek.weekday = static_cast<int16_t>((date.day - 1) % 7 + 1);
+    return withWeek;
 }
 
-void JDNToLPM(LeapWeekDate& record) {
-    JDNToLPW(record);
+LeapWeekDate LPMDateOf(int32_t jdn) {
+    LeapWeekDate date = LPWDateOf(jdn);
     // From the day of the year, without branches: quarters of 91 days (35 + 28
     // + 28); the days 364..370 of a leap year (its week 53) are December's 29th
     // to 35th, so the last quarter simply runs on.
-    const int dayOfYear = (record.week - 1) * 7 + (record.weekday - 1);  // [0, 370]
+    const int dayOfYear = (date.week - 1) * 7 + (date.weekday - 1);  // [0, 370]
     const int quarter = std::min(dayOfYear / kQuarterDays, 3);
     const int inQuarter = dayOfYear - kQuarterDays * quarter;  // [0, 97]
     const int monthInQuarter = int{inQuarter >= 35} + int{inQuarter >= 63};
-    record.month = static_cast<int16_t>(3 * quarter + monthInQuarter + 1);
-    record.day =
-        static_cast<int16_t>(inQuarter - 7 * kWeeksBeforeMonthInQuarter[monthInQuarter] + 1);
+    date.month = static_cast<int16_t>(3 * quarter + monthInQuarter + 1);
+    date.day = static_cast<int16_t>(inQuarter - 7 * kWeeksBeforeMonthInQuarter[monthInQuarter] + 1);
+    return date;
 }
 
-bool LPMToJDN(LeapWeekDate& record) {
-    return LPMToLPW(record) && LPWToJDN(record);
+ParsedDay JDNOfLPMDate(const LeapWeekDate& date) {
+    const std::optional<LeapWeekDate> withWeek = LPWFormOf(date);
+    if (!withWeek) {
+        return {ParseStatus::Invalid, 0};
+    }
+    return JDNOfLPWDate(*withWeek);
 }
 
 }  // namespace tembrel

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/date_records.h"
+#include "core/parse_status.h"
 
 namespace tembrel {
 
@@ -16,10 +18,6 @@ inline constexpr int32_t kLeapWeekEpochJDN = 1721419;  // year 1, week 1, Monday
 inline constexpr int32_t kLeapWeekCycleDays = 146097;  // days in 400 years
 inline constexpr int kLeapWeekCycleYears = 400;
 inline constexpr int kLeapWeekLeapYearsPerCycle = 71;
-
-// Status of a conversion whose day number does not fit in 32 bits (only for
-// years far beyond the accepted range, as month arithmetic can produce).
-inline constexpr int16_t kLeapWeekOutOfRange = -4;
 
 // Returns true when ((71 × year + 203) mod 400) < 71, the remainder in 0..399.
 bool IsLeapWeekYear(int32_t year);
@@ -38,33 +36,30 @@ int WeeksInLeapWeekMonth(int month, bool leap);
 // that every 32-bit year has one.
 int64_t LeapWeekYearStart(int64_t year);
 
-// Returns 0, or kLeapWeekBadDay when the weekday is outside 0..7. Week numbers are
-// not checked: week 0 lies before week 1, weeks past the year's last run on into
-// the next year.
-int16_t CheckLPWDate(const LeapWeekDate& record);
+// Returns the week form of a day number, with the day number: year, week and
+// weekday. Constant time, exact for every 32-bit day number.
+LeapWeekDate LPWDateOf(int32_t jdn);
 
-// Fills year, week and weekday from record.jdn and sets status 0; constant time,
-// exact for every 32-bit day number.
-void JDNToLPW(LeapWeekDate& record);
+// Returns both forms of a day number: LPWDateOf with month and day.
+LeapWeekDate LPMDateOf(int32_t jdn);
 
-// Fills record.jdn from year, week and weekday (weekday 0 is the day before
-// weekday 1). Returns false with the status of CheckLPWDate, or with
-// kLeapWeekOutOfRange when the day number does not fit in 32 bits.
-bool LPWToJDN(LeapWeekDate& record);
+// Returns the day number of year, week and weekday (weekday 0 is the day before
+// weekday 1; week 0 lies before week 1, weeks past the year's last run on into
+// the next year). Invalid for a weekday outside 0..7, OutOfRange when the day
+// number does not fit in 32 bits. The record's jdn is not read.
+ParsedDay JDNOfLPWDate(const LeapWeekDate& date);
 
-// Fills month and day from year, week and weekday. Returns false with
-// kLeapWeekBadDay for a weekday outside 0..7.
-bool LPWToLPM(LeapWeekDate& record);
+// Returns the day number of year, month and day: LPWFormOf, then JDNOfLPWDate.
+// Invalid where LPWFormOf has no answer.
+ParsedDay JDNOfLPMDate(const LeapWeekDate& date);
 
-// Fills week and weekday from year, month and day. Month 0 reads as month 1 and
-// day 0 as the day before the month's first. Returns false with kLeapWeekBadMonth
-// for a month outside 0..12, or kLeapWeekBadDay for a day outside 0..days of month.
-bool LPMToLPW(LeapWeekDate& record);
+// Returns the record with month and day set from year, week and weekday; empty
+// for a weekday outside 0..7.
+std::optional<LeapWeekDate> LPMFormOf(const LeapWeekDate& date);
 
-// Fills every field from record.jdn (JDNToLPW, then LPWToLPM).
-void JDNToLPM(LeapWeekDate& record);
-
-// Fills week, weekday and jdn from year, month and day (LPMToLPW, then LPWToJDN).
-bool LPMToJDN(LeapWeekDate& record);
+// Returns the record with week and weekday set from year, month and day. Month 0
+// reads as month 1 and day 0 as the day before the month's first. Empty for a
+// month outside 0..12 or a day outside 0..days of the month.
+std::optional<LeapWeekDate> LPWFormOf(const LeapWeekDate& date);
 
 }  // namespace tembrel

@@ -8,6 +8,16 @@
 
 namespace tembrel {
 
+namespace {
+
+// The day of a date read from text: its status and day number.
+template <class Date>
+ParsedDay DayOf(const Parsed<Date>& date) {
+    return {date.status, date.value.jdn};
+}
+
+}  // namespace
+
 bool FormatJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& options,
                          std::string& text) {
     if (!CanWriteInNotation(jdn, cal)) {
@@ -32,32 +42,19 @@ bool AppendJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& o
             AppendOrdinalDate(out, date, DayOfYear(date), options.hyphen);
             return true;
         }
-        case CalendarCode::ISO: {
-            ISOWeekDate week;
-            week.jdn = jdn;
-            JDNToISOWeekDate(week);
-            AppendISOWeekDate(out, week, options.hyphen);
+        case CalendarCode::ISO:
+            AppendISOWeekDate(out, ISOWeekDateOf(jdn), options.hyphen);
             return true;
-        }
         case CalendarCode::LPW:
-        case CalendarCode::LPM: {
-            LeapWeekDate leap;
-            leap.jdn = jdn;
-            JDNToLPM(leap);
-            if (cal == CalendarCode::LPW) {
-                AppendLPWDate(out, leap, false);
-            } else {
-                AppendLPMDate(out, leap, false);
-            }
+            AppendLPWDate(out, LPWDateOf(jdn), false);
             return true;
-        }
+        case CalendarCode::LPM:
+            AppendLPMDate(out, LPMDateOf(jdn), false);
+            return true;
         case CalendarCode::CE:
         case CalendarCode::JC:
         case CalendarCode::AN: {
-            CalDate date{};
-            SetCalendarMarker(cal, date);
-            date.jdn = jdn;
-            JDNToCalDate(date);
+            const CalDate date = CalDateOfJDN(jdn, *CalendarMarkerOf(cal));
             AppendDateText(out, date, options.order, options.dateSep, options.thousSep);
             return true;
         }
@@ -67,41 +64,19 @@ bool AppendJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& o
     return false;
 }
 
-int ParseInNotation(std::string_view text, CalendarCode cal, const NotationOptions& options,
-                    int32_t& jdn) {
-    int status = kParseInvalid;
-    int32_t parsed = 0;
+ParsedDay ParseInNotation(std::string_view text, CalendarCode cal, const NotationOptions& options) {
     switch (cal) {
         case CalendarCode::LPM:
-        case CalendarCode::LPW: {
-            LeapWeekDate leap;
-            status = cal == CalendarCode::LPM ? ParseLPMDate(text, leap) : ParseLPWDate(text, leap);
-            parsed = leap.jdn;
-            break;
-        }
-        case CalendarCode::ORD: {
-            CalDate date{};
-            status = ParseOrdinalDate(text, options.hyphen, date);
-            parsed = date.jdn;
-            break;
-        }
-        case CalendarCode::ISO: {
-            ISOWeekDate week;
-            status = ParseISOWeekDate(text, week);
-            parsed = week.jdn;
-            break;
-        }
-        default: {
-            CalDate date{};
-            status = ParseDateText(text, options.dateSep, cal, options.order, date);
-            parsed = date.jdn;
-            break;
-        }
+            return DayOf(ParseLPMDate(text));
+        case CalendarCode::LPW:
+            return DayOf(ParseLPWDate(text));
+        case CalendarCode::ORD:
+            return DayOf(ParseOrdinalDate(text, options.hyphen));
+        case CalendarCode::ISO:
+            return DayOf(ParseISOWeekDate(text));
+        default:
+            return DayOf(ParseDateText(text, options.dateSep, cal, options.order));
     }
-    if (status == kParseValid) {
-        jdn = parsed;
-    }
-    return status;
 }
 
 }  // namespace tembrel

@@ -11,6 +11,7 @@
 
 #include "core/calendar_codes.h"
 #include "core/calendar_tables.h"
+#include "core/parse_status.h"
 #include "core/text_appender.h"
 
 namespace tembrel {
@@ -63,9 +64,7 @@ bool AppendJDNInNotation(int32_t jdn, CalendarCode cal, const NotationOptions& o
 // Reads a field's text in the notation of `cal` with that notation's parser:
 // LPM ParseLPMDate, LPW ParseLPWDate, ORD ParseOrdinalDate with the hyphen
 // option, ISO ParseISOWeekDate, every other calendar ParseDateText with the date
-// separator and order. Returns the parser's status (kParseValid, kParseInvalid,
-// kParseOutOfRange); `jdn` is written only when the status is kParseValid.
-int ParseInNotation(std::string_view text, CalendarCode cal, const NotationOptions& options,
-                    int32_t& jdn);
+// separator and order. Returns the parser's status with the day number.
+ParsedDay ParseInNotation(std::string_view text, CalendarCode cal, const NotationOptions& options);
 
 }  // namespace tembrel

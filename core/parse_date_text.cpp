@@ -17,12 +17,31 @@ namespace tembrel {
 namespace {
 
 // Reads a day number typed into a field of the JDN notation: a whole number.
-int ParseDayNumber(std::string_view text, CalDate& date) {
-    const ParsedWholeNumber number = ParseWholeNumber(text);
+Parsed<CalDate> ParseDayNumber(std::string_view text) {
+    const Parsed<int32_t> number = ParseWholeNumber(text);
+    Parsed<CalDate> parsed;
+    parsed.status = number.status;
     if (number.ok()) {
-        date.jdn = number.value;
+        parsed.value.jdn = number.value;
     }
-    return static_cast<int>(number.status);
+    return parsed;
+}
+
+// A calendar date read from text, with its marker and day number.
+Parsed<CalDate> ValidDate(int32_t year, int32_t month, int32_t day, int32_t marker, int32_t jdn) {
+    Parsed<CalDate> parsed;
+    parsed.status = ParseStatus::Valid;
+    parsed.value.year = year;
+    parsed.value.month = month;
+    parsed.value.day = day;
+    parsed.value.marker = marker;
+    parsed.value.jdn = jdn;
+    return parsed;
+}
+
+// A text that is not a date, or a date outside the accepted range.
+Parsed<CalDate> Refused(ParseStatus status) {
+    return {status, CalDate{}};
 }
 
 // How many "-" and separators the date characters of a text hold.
@@ -58,21 +77,6 @@ bool HasDateShape(const DateCharCounts& counts, char separator) {
         return counts.minus == 2 || counts.minus == 3;
     }
     return counts.minus <= 1 && counts.separators == 2;
-}
-
-int32_t MarkerFor(CalendarCode cal) {
-    switch (cal) {
-        case CalendarCode::JC:
-            return kMarkerJulian;
-        case CalendarCode::AN:
-            return kMarkerAnnusNovus;
-        case CalendarCode::NLW:
-            return kMarkerLibraryLeapWeek;
-        case CalendarCode::ISO:
-            return kMarkerISOWeek;
-        default:
-            return kMarkerGregorian;
-    }
 }
 
 // Reads a run of one to seven digits from `at`, stopping at `end` or at the
@@ -146,10 +150,10 @@ bool ReadTenCharacterDate(std::string_view text, char separator, DateOrder order
 
 // Reads the date typed most often, three runs of digits joined by two
 // separators and nothing else ("2008-01-15", "15.01.2008"), in one pass. Returns
-// the status, or nothing for any other text, which the general reading then
+// the answer, or nothing for any other text, which the general reading then
 // takes; for the texts it takes, the answer is the general reading's.
-std::optional<int> ReadPlainDate(std::string_view text, char separator, DateOrder order,
-                                 int32_t marker, CalDate& date) {
+std::optional<Parsed<CalDate>> ReadPlainDate(std::string_view text, char separator, DateOrder order,
+                                             int32_t marker) {
     int64_t parts[3];
     if (!ReadTenCharacterDate(text, separator, order, parts)) {
         const char* at = text.data();
@@ -170,22 +174,18 @@ std::optional<int> ReadPlainDate(std::string_view text, char separator, DateOrde
     const int64_t day = parts[dayAt];
     if (month < 1 || month > roroviri::MonthsInYear(marker) || day < 1 ||
         day > roroviri::DaysInMonth(marker, year, static_cast<int32_t>(month))) {
-        return kParseInvalid;
+        return Refused(ParseStatus::Invalid);
     }
     if (year > kMaxYear) {
-        return kParseOutOfRange;
+        return Refused(ParseStatus::OutOfRange);
     }
     const int64_t jdn =
         roroviri::DayNumberOf(marker, year, static_cast<int32_t>(month), static_cast<int32_t>(day));
     if (!IsJDNInRange(jdn)) {
-        return kParseOutOfRange;
+        return Refused(ParseStatus::OutOfRange);
     }
-    date.year = year;
-    date.month = static_cast<int32_t>(month);
-    date.day = static_cast<int32_t>(day);
-    date.marker = marker;
-    date.jdn = static_cast<int32_t>(jdn);
-    return kParseValid;
+    return ValidDate(year, static_cast<int32_t>(month), static_cast<int32_t>(day), marker,
+                     static_cast<int32_t>(jdn));
 }
 
 bool ReadsYearFirstWithHyphens(CalendarCode cal) {
@@ -194,8 +194,8 @@ bool ReadsYearFirstWithHyphens(CalendarCode cal) {
 
 // Reads a date text of any shape: keeps its date characters, then reads them as
 // the calendar library does. Out of line: the plain dates rarely come here.
-[[gnu::noinline]] int ReadDateCharacters(std::string_view text, char separator, DateOrder order,
-                                         int32_t marker, CalDate& date) {
+[[gnu::noinline]] Parsed<CalDate> ReadDateCharacters(std::string_view text, char separator,
+                                                     DateOrder order, int32_t marker) {
     // The date characters of a date typed by hand fit on the stack; a longer text
     // gets a buffer of its length.
     char shortText[64];
@@ -206,33 +206,28 @@ bool ReadsYearFirstWithHyphens(CalendarCode cal) {
         kept = longText.data();
     }
     if (!HasDateShape(KeepDateCharsOf(text, separator, kept), separator)) {
-        return kParseInvalid;
+        return Refused(ParseStatus::Invalid);
     }
     const roroviri::DateTextReading reading =
         roroviri::ReadDateText(kept, static_cast<int32_t>(order), marker);
     if (reading.status == kStrToDateOutOfRange) {
-        return kParseOutOfRange;
+        return Refused(ParseStatus::OutOfRange);
     }
     if (reading.status != kStrToDateValid) {
-        return kParseInvalid;
+        return Refused(ParseStatus::Invalid);
     }
     if (reading.year > kMaxYear || reading.year < -kMaxYear || !IsJDNInRange(reading.jdn)) {
-        return kParseOutOfRange;
+        return Refused(ParseStatus::OutOfRange);
     }
-    date.year = reading.year;
-    date.month = reading.month;
-    date.day = reading.day;
-    date.marker = marker;
-    date.jdn = reading.jdn;
-    return kParseValid;
+    return ValidDate(reading.year, reading.month, reading.day, marker, reading.jdn);
 }
 
 }  // namespace
 
-int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
-                  DateOrder order, CalDate& date) {
+Parsed<CalDate> ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode cal,
+                              DateOrder order) {
     if (dateSep.size() != 1) {
-        return kParseInvalid;
+        return Refused(ParseStatus::Invalid);
     }
     char separator = dateSep.front();
     if (ReadsYearFirstWithHyphens(cal)) {
@@ -242,13 +237,15 @@ int ParseDateText(std::string_view text, std::string_view dateSep, CalendarCode 
         }
     }
     if (cal == CalendarCode::JDN) {
-        return ParseDayNumber(text, date);
+        return ParseDayNumber(text);
     }
-    const int32_t marker = MarkerFor(cal);
-    if (const std::optional<int> plain = ReadPlainDate(text, separator, order, marker, date)) {
+    // LPW and LPM have no marker and are not read here; they read as Gregorian.
+    const int32_t marker = CalendarMarkerOf(cal).value_or(kMarkerGregorian);
+    if (const std::optional<Parsed<CalDate>> plain =
+            ReadPlainDate(text, separator, order, marker)) {
         return *plain;
     }
-    return ReadDateCharacters(text, separator, order, marker, date);
+    return ReadDateCharacters(text, separator, order, marker);
 }
 
 }  // namespace tembrel

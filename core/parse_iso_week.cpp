@@ -19,7 +19,7 @@ constexpr int kMaxWeekday = 7;
 
 // The pieces of an ISO week date text that passed the check.
 struct ISOWeekText {
-    int form = kNeitherForm;
+    TextForm form = TextForm::Neither;
     std::string_view year;  // optional sign and digits
     int week = 0;           // 1..53
     int weekday = 0;        // 1..7
@@ -60,7 +60,7 @@ ISOWeekText SplitISOWeekText(std::string_view text) {
     if (week < 1 || week > kMaxWeek || weekday < 1 || weekday > kMaxWeekday) {
         return parts;
     }
-    parts.form = hyphenated ? kHyphenatedForm : kCompactForm;
+    parts.form = hyphenated ? TextForm::Hyphenated : TextForm::Compact;
     parts.year = year;
     parts.week = week;
     parts.weekday = weekday;
@@ -69,36 +69,34 @@ ISOWeekText SplitISOWeekText(std::string_view text) {
 
 }  // namespace
 
-int CheckISOWeekText(std::string_view text) {
+TextForm CheckISOWeekText(std::string_view text) {
     return SplitISOWeekText(text).form;
 }
 
-int ParseISOWeekDate(std::string_view text, ISOWeekDate& date) {
-    date = ISOWeekDate{};
+Parsed<ISOWeekDate> ParseISOWeekDate(std::string_view text) {
     const std::string compact = RemoveSpaces(text);
     const ISOWeekText parts = SplitISOWeekText(compact);
-    if (parts.form == kNeitherForm) {
-        return kParseInvalid;
+    if (parts.form == TextForm::Neither) {
+        return {ParseStatus::Invalid, ISOWeekDate{}};
     }
     // The check let through only a sign and digits, so the year reads.
     const int64_t year = WholeNumberOf(parts.year).value_or(kWholeNumberCap);
     if (year >= kMaxYear || year <= -kMaxYear) {
-        return kParseOutOfRange;
+        return {ParseStatus::OutOfRange, ISOWeekDate{}};
     }
     if (parts.week == kMaxWeek && !ISOYearHas53Weeks(static_cast<int32_t>(year))) {
-        return kParseInvalid;
+        return {ParseStatus::Invalid, ISOWeekDate{}};
     }
-    ISOWeekDate parsed;
-    parsed.year = static_cast<int32_t>(year);
-    parsed.week = parts.week;
-    parsed.weekday = parts.weekday;
-    parsed.flag = 1;
-    ISOWeekDateToJDN(parsed);
-    if (!IsJDNInRange(parsed.jdn)) {
-        return kParseOutOfRange;
+    ISOWeekDate date;
+    date.year = static_cast<int32_t>(year);
+    date.week = parts.week;
+    date.weekday = parts.weekday;
+    const std::optional<int32_t> jdn = JDNOfISOWeekDate(date);
+    if (!jdn || !IsJDNInRange(*jdn)) {
+        return {ParseStatus::OutOfRange, ISOWeekDate{}};
     }
-    date = parsed;
-    return kParseValid;
+    date.jdn = *jdn;
+    return {ParseStatus::Valid, date};
 }
 
 }  // namespace tembrel

@@ -25,58 +25,62 @@ std::optional<int16_t> SmallPartOf(std::string_view text) {
     return static_cast<int16_t>(*value);  // text holds digits only: [0, 32767]
 }
 
-int ParseLeapWeekText(std::string_view text, LeapWeekForm form, LeapWeekDate& date) {
+Parsed<LeapWeekDate> ParseLeapWeekText(std::string_view text, LeapWeekForm form) {
     std::string kept(text);
     KeepDateChars(kept, "");
     // Exactly two "-" after the first character; a "-" in front is the year's sign.
     const size_t first = kept.find('-', 1);
     const size_t second = first == std::string::npos ? first : kept.find('-', first + 1);
     if (second == std::string::npos || kept.find('-', second + 1) != std::string::npos) {
-        return kParseInvalid;
+        return {ParseStatus::Invalid, LeapWeekDate{}};
     }
     const std::string_view all = kept;
     const std::optional<int64_t> year = WholeNumberOf(all.substr(0, first));
     if (!year) {
-        return kParseInvalid;  // a sign alone
+        return {ParseStatus::Invalid, LeapWeekDate{}};  // a sign alone
     }
     if (*year > kMaxYear || *year < -kMaxYear) {
-        return kParseOutOfRange;
+        return {ParseStatus::OutOfRange, LeapWeekDate{}};
     }
     const std::optional<int16_t> middle = SmallPartOf(all.substr(first + 1, second - first - 1));
     const std::optional<int16_t> last = SmallPartOf(all.substr(second + 1));
     if (!middle || !last) {
-        return kParseInvalid;
+        return {ParseStatus::Invalid, LeapWeekDate{}};
     }
-    LeapWeekDate parsed;
-    parsed.year = static_cast<int32_t>(*year);
-    bool converted = false;
+    LeapWeekDate date;
+    date.year = static_cast<int32_t>(*year);
     if (form == LeapWeekForm::Month) {
-        parsed.month = *middle;
-        parsed.day = *last;
-        converted = LPMToJDN(parsed);
+        date.month = *middle;
+        date.day = *last;
+        // The week form too: it is what the day number is counted from.
+        const std::optional<LeapWeekDate> withWeek = LPWFormOf(date);
+        if (!withWeek) {
+            return {ParseStatus::Invalid, LeapWeekDate{}};
+        }
+        date = *withWeek;
     } else {
-        parsed.week = *middle;
-        parsed.weekday = *last;
-        converted = LPWToJDN(parsed);
+        date.week = *middle;
+        date.weekday = *last;
     }
-    if (!converted) {
-        return parsed.status == kLeapWeekOutOfRange ? kParseOutOfRange : kParseInvalid;
+    const ParsedDay day = JDNOfLPWDate(date);
+    if (!day.ok()) {
+        return {day.status, LeapWeekDate{}};
     }
-    if (!IsJDNInRange(parsed.jdn)) {
-        return kParseOutOfRange;
+    if (!IsJDNInRange(day.jdn)) {
+        return {ParseStatus::OutOfRange, LeapWeekDate{}};
     }
-    date = parsed;
-    return kParseValid;
+    date.jdn = day.jdn;
+    return {ParseStatus::Valid, date};
 }
 
 }  // namespace
 
-int ParseLPMDate(std::string_view text, LeapWeekDate& date) {
-    return ParseLeapWeekText(text, LeapWeekForm::Month, date);
+Parsed<LeapWeekDate> ParseLPMDate(std::string_view text) {
+    return ParseLeapWeekText(text, LeapWeekForm::Month);
 }
 
-int ParseLPWDate(std::string_view text, LeapWeekDate& date) {
-    return ParseLeapWeekText(text, LeapWeekForm::Week, date);
+Parsed<LeapWeekDate> ParseLPWDate(std::string_view text) {
+    return ParseLeapWeekText(text, LeapWeekForm::Week);
 }
 
 }  // namespace tembrel

@@ -7,7 +7,6 @@
 #include "core/date_parsing.h"
 #include "core/iso_week.h"
 #include "core/number_text.h"
-#include "core/parse_support.h"
 #include "core/string_utils.h"
 
 namespace tembrel {
@@ -55,44 +54,43 @@ std::string WithoutHyphen(std::string_view text) {
 
 }  // namespace
 
-int CheckOrdinalText(std::string_view text) {
+TextForm CheckOrdinalText(std::string_view text) {
     std::string compact;
-    int form = kNeitherForm;
+    TextForm form = TextForm::Neither;
     if (text.size() == kCompactLength + 1) {
         compact = WithoutHyphen(text);
-        form = kHyphenatedForm;
+        form = TextForm::Hyphenated;
     } else if (text.size() == kCompactLength) {
         compact = text;
-        form = kCompactForm;
+        form = TextForm::Compact;
     }
     OrdinalParts parts;
     if (!SplitCompact(compact, parts) || !IsDayOfYear(parts)) {
-        return kNeitherForm;
+        return TextForm::Neither;
     }
     return form;
 }
 
-int ParseOrdinalDate(std::string_view text, bool hyphenated, CalDate& date) {
+Parsed<CalDate> ParseOrdinalDate(std::string_view text, bool hyphenated) {
     std::string compact = RemoveSpaces(text);
     if (hyphenated) {
         compact = WithoutHyphen(compact);
     }
     OrdinalParts parts;
     if (!SplitCompact(compact, parts) || parts.day < 1 || parts.day > kLongestYear) {
-        return kParseInvalid;
+        return {ParseStatus::Invalid, CalDate{}};
     }
     if (parts.year < 1) {
-        return kParseOutOfRange;  // year 0000; four digits never exceed 9999
+        return {ParseStatus::OutOfRange, CalDate{}};  // year 0000; four digits never exceed 9999
     }
     if (!IsDayOfYear(parts)) {
-        return kParseInvalid;
+        return {ParseStatus::Invalid, CalDate{}};
     }
-    const int32_t jdn = OrdinalToJDN(parts.year, parts.day);
-    if (!IsJDNInRange(jdn)) {
-        return kParseOutOfRange;
+    const std::optional<int32_t> jdn = OrdinalToJDN(parts.year, parts.day);
+    if (!jdn || !IsJDNInRange(*jdn)) {
+        return {ParseStatus::OutOfRange, CalDate{}};
     }
-    parse_support::StoreDate(CalDateOfJDN(jdn, kMarkerGregorian), date);
-    return kParseValid;
+    return {ParseStatus::Valid, CalDateOfJDN(*jdn, kMarkerGregorian)};
 }
 
 }  // namespace tembrel

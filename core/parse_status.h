@@ -13,7 +13,18 @@ enum class ParseStatus : int8_t {
     Valid = 1,
 };
 
-// A day read from text: its day number, meaningful only when the status is Valid.
+// A value read from text (a date record, a number): meaningful only when the
+// status is Valid, and then complete; otherwise it is the type's default.
+template <class T>
+struct Parsed {
+    ParseStatus status = ParseStatus::Invalid;
+    T value{};
+
+    constexpr bool ok() const { return status == ParseStatus::Valid; }
+};
+
+// A day read from text, or from the parts of a date: its day number, meaningful
+// only when the status is Valid.
 struct ParsedDay {
     ParseStatus status = ParseStatus::Invalid;
     int32_t jdn = 0;

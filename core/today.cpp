@@ -15,7 +15,9 @@ int32_t SystemTodayJDN() {
     date.month = local.tm_mon + 1;
     date.day = local.tm_mday;
     date.marker = kMarkerGregorian;
-    return EuroDateToJDN(date);
+    // A clock beyond every calendar gives the library's "no day", which lies
+    // outside the accepted range and so is never taken for a date.
+    return JDNOfCalDate(date).value_or(kRoroviriNoJdn);
 }
 
 }  // namespace tembrel

@@ -53,7 +53,7 @@ bool IsGroupedDigits(std::string_view digits, char& separator) {
 
 }  // namespace
 
-ParsedWholeNumber ParseWholeNumber(std::string_view text) {
+Parsed<int32_t> ParseWholeNumber(std::string_view text) {
     text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {

@@ -9,15 +9,6 @@
 
 namespace tembrel {
 
-// A whole number read from text: its value, meaningful only when the status is
-// Valid.
-struct ParsedWholeNumber {
-    ParseStatus status = ParseStatus::Invalid;
-    int32_t value = 0;
-
-    constexpr bool ok() const { return status == ParseStatus::Valid; }
-};
-
 // Reads a whole number: optional blanks (spaces, tabs), one optional "+" or "-",
 // digits, optional blanks. The digits may be grouped in threes by "," or by "."
 // (one of the two throughout, whatever the thousands separator option, so that a
@@ -26,6 +17,6 @@ struct ParsedWholeNumber {
 // exactly three. Everything else is Invalid ("2454000,5", "1-2", "1.5", "+-5",
 // "5 JDN"). A magnitude above 2,100,000,000 (kMaxJDN) is OutOfRange, however
 // many digits it has.
-ParsedWholeNumber ParseWholeNumber(std::string_view text);
+Parsed<int32_t> ParseWholeNumber(std::string_view text);
 
 }  // namespace tembrel

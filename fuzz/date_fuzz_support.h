@@ -44,8 +44,8 @@ inline DateOrder TakeOrder(std::string_view& input) {
     return static_cast<DateOrder>(TakeChoice(input, 3));
 }
 
-inline int16_t TakeHyphen(std::string_view& input) {
-    return TakeChoice(input, 2) == 0 ? 1 : 0;
+inline bool TakeHyphen(std::string_view& input) {
+    return TakeChoice(input, 2) == 0;
 }
 
 // Stops the run with the broken property and the text that broke it.
@@ -55,10 +55,6 @@ inline void Require(bool holds, const char* property, std::string_view text) {
                      static_cast<int>(text.size()), text.data());
         std::abort();
     }
-}
-
-inline bool IsStatus(int status) {
-    return status >= -1 && status <= 1;
 }
 
 }  // namespace tembrel::fuzz

@@ -16,31 +16,28 @@ namespace tembrel::fuzz {
 
 enum class LeapWeekForm { Month, Week };
 
-inline int ParseLeapWeek(std::string_view text, LeapWeekForm form, LeapWeekDate& date) {
-    return form == LeapWeekForm::Month ? ParseLPMDate(text, date) : ParseLPWDate(text, date);
+inline Parsed<LeapWeekDate> ParseLeapWeek(std::string_view text, LeapWeekForm form) {
+    return form == LeapWeekForm::Month ? ParseLPMDate(text) : ParseLPWDate(text);
 }
 
 // Input: a with-code choice ('0' without, '1' with, see TakeChoice), then the
-// text. Properties: the status is 1, 0 or -1; a valid date lies in the day number
-// range, and the date of its day, written with or without code (years of five
-// digits grouped), reads back as the same day.
+// text. Properties: a refused text gives no date; a valid date lies in the day
+// number range, and the date of its day, written with or without code (years of
+// five digits grouped), reads back as the same day.
 inline void CheckLeapWeekParse(std::string_view input, LeapWeekForm form) {
     const bool withCode = TakeChoice(input, 2) == 1;
     const std::string_view text = input;
-    LeapWeekDate date;
-    const int status = ParseLeapWeek(text, form, date);
-    Require(IsStatus(status), "status is 1, 0 or -1", text);
-    if (status != kParseValid) {
+    const Parsed<LeapWeekDate> date = ParseLeapWeek(text, form);
+    if (!date.ok()) {
+        Require(date.value.jdn == 0 && date.value.year == 0, "a refused text gives no date", text);
         return;
     }
-    Require(IsJDNInRange(date.jdn), "a valid day lies in the range", text);
-    LeapWeekDate normal;
-    normal.jdn = date.jdn;
-    JDNToLPM(normal);
+    Require(IsJDNInRange(date.value.jdn), "a valid day lies in the range", text);
+    const LeapWeekDate normal = LPMDateOf(date.value.jdn);
     const std::string written = form == LeapWeekForm::Month ? FormatLPMDate(normal, withCode)
                                                             : FormatLPWDate(normal, withCode);
-    LeapWeekDate back;
-    Require(ParseLeapWeek(written, form, back) == kParseValid && back.jdn == date.jdn,
+    const Parsed<LeapWeekDate> back = ParseLeapWeek(written, form);
+    Require(back.ok() && back.value.jdn == date.value.jdn,
             "the date written back reads as the same day", written);
 }
 

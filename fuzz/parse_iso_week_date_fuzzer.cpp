@@ -1,7 +1,6 @@
-// Fuzzes ParseISOWeekDate. Input: the text. Properties: the status is 1, 0 or -1;
-// a valid date lies in the day number range, its record is the ISO week date of
-// its day, written back in either form it reads as the same day, and the text
-// check accepts the text.
+// Fuzzes ParseISOWeekDate. Input: the text. Properties: a valid date lies in the day number range,
+// its record is the ISO week date of its day, written back in either form it reads as the same day,
+// and the text check accepts the text.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,26 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using tembrel::fuzz::Require;
     const std::string_view text = fuzz::AsText(data, size);
 
-    ISOWeekDate date;
-    const int status = ParseISOWeekDate(text, date);
-    Require(fuzz::IsStatus(status), "status is 1, 0 or -1", text);
-    if (status != kParseValid) {
+    const Parsed<ISOWeekDate> parsed = ParseISOWeekDate(text);
+    if (!parsed.ok()) {
         return 0;
     }
+    const ISOWeekDate& date = parsed.value;
     Require(IsJDNInRange(date.jdn), "a valid day lies in the range", text);
-    ISOWeekDate normal;
-    normal.jdn = date.jdn;
-    JDNToISOWeekDate(normal);
+    const ISOWeekDate normal = ISOWeekDateOf(date.jdn);
     Require(normal.year == date.year && normal.week == date.week && normal.weekday == date.weekday,
             "the record is the ISO week date of its day", text);
-    Require(CheckISOWeekText(RemoveSpaces(text)) != kNeitherForm, "the text check accepts it",
+    Require(CheckISOWeekText(RemoveSpaces(text)) != TextForm::Neither, "the text check accepts it",
             text);
-    for (const int16_t hyphen : {int16_t{0}, int16_t{1}}) {
+    for (const bool hyphen : {false, true}) {
         const std::string written = FormatISOWeekDate(date, hyphen);
-        ISOWeekDate back;
-        Require(ParseISOWeekDate(written, back) == kParseValid && back.jdn == date.jdn,
+        const Parsed<ISOWeekDate> back = ParseISOWeekDate(written);
+        Require(back.ok() && back.value.jdn == date.jdn,
                 "the date written back reads as the same day", written);
-        Require(CheckISOWeekText(written) == (hyphen == 1 ? kHyphenatedForm : kCompactForm),
+        Require(CheckISOWeekText(written) == (hyphen ? TextForm::Hyphenated : TextForm::Compact),
                 "the text check knows the written form", written);
     }
     return 0;

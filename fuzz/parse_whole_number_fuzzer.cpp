@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view thousSep = fuzz::TakeThousSep(input);
     const std::string_view text = input;
 
-    const ParsedWholeNumber parsed = ParseWholeNumber(text);
+    const Parsed<int32_t> parsed = ParseWholeNumber(text);
     if (!parsed.ok()) {
         Require(parsed.value == 0, "a failed parse gives 0", text);
         return 0;
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 "nothing but blanks, a sign, digits and separators", text);
     }
     const std::string written = FormatWholeNumber(parsed.value, thousSep);
-    const ParsedWholeNumber back = ParseWholeNumber(written);
+    const Parsed<int32_t> back = ParseWholeNumber(written);
     Require(back.ok() && back.value == parsed.value, "the number written back reads the same",
             written);
     return 0;

@@ -5,6 +5,7 @@
 // 32-bit day number, and written as plain text in the same order reads the same.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/calendar_binding.h"
@@ -52,10 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Require(order <= kOrderYearMonthDay && date.marker == marker && date.spare == kUntouched.spare,
             "a valid text fills year, month, day and the marker", text);
-    CalDate converted = date;
-    const int32_t jdn = tembrel::CalDateToJDN(converted);
-    Require(jdn != kRoroviriNoJdn, "a date read has a 32-bit day number", text);
-    const CalDate normal = tembrel::CalDateOfJDN(jdn, static_cast<char>(marker));
+    const std::optional<int32_t> jdn = tembrel::JDNOfCalDate(date);
+    Require(jdn.has_value(), "a date read has a 32-bit day number", text);
+    const CalDate normal = tembrel::CalDateOfJDN(*jdn, static_cast<char>(marker));
     Require(normal.year == date.year && normal.month == date.month && normal.day == date.day,
             "a date read exists in its calendar", text);
     const std::string written = PlainText(date, order);

@@ -14,14 +14,15 @@ inline constexpr int64_t kMaxCivilYearMagnitude = 5800000;
 
 // Returns the day number of a date of the calendar of `marker` (Gregorian or
 // Julian); |year| <= kMaxCivilYearMagnitude, month 1..12, day 1..31 (a day past
-// the month's end counts on into the next).
+// the month's end counts on into the next). Such a date always converts; the
+// library's "no day" stands for one that does not.
 inline int64_t DayOfDate(int64_t year, int32_t month, int32_t day, char marker) {
     CalDate date{};
     date.year = static_cast<int32_t>(year);
     date.month = month;
     date.day = day;
     date.marker = marker;
-    return EuroDateToJDN(date);
+    return JDNOfCalDate(date).value_or(kRoroviriNoJdn);
 }
 
 // Returns the day number of a Gregorian date, as DayOfDate.

@@ -15,7 +15,7 @@ CalDate Date(int32_t year, int32_t month, int32_t day, char marker = kMarkerGreg
     date.day = day;
     date.marker = marker;
     if (marker == kMarkerGregorian || marker == kMarkerJulian) {
-        EuroDateToJDN(date);
+        date.jdn = *JDNOfCalDate(date);
     }
     return date;
 }
@@ -24,8 +24,7 @@ void ExpectDate(const CalDate& date, int32_t year, int32_t month, int32_t day) {
     EXPECT_EQ(date.year, year);
     EXPECT_EQ(date.month, month);
     EXPECT_EQ(date.day, day);
-    CalDate check = date;
-    EXPECT_EQ(EuroDateToJDN(check), date.jdn) << "the day number follows the date";
+    EXPECT_EQ(JDNOfCalDate(date), date.jdn) << "the day number follows the date";
 }
 
 TEST(AddMonths, ClampsToTheEndOfTheMonth) {

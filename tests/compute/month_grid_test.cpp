@@ -50,7 +50,7 @@ int32_t JDN(int32_t year, int month, int day, char marker = kMarkerGregorian) {
     date.month = month;
     date.day = day;
     date.marker = marker;
-    return EuroDateToJDN(date);
+    return *JDNOfCalDate(date);
 }
 
 TEST(MonthGrid, February2009WithSundayFirst) {

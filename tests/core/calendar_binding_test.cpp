@@ -21,12 +21,9 @@ CalDate Date(int32_t year, int32_t month, int32_t day, char marker) {
 }
 
 TEST(CalendarLimits, BoundTheOrdinalYears) {
-    CalDate first = Date(1, 1, 1, kMarkerGregorian);
-    EXPECT_EQ(EuroDateToJDN(first), kFirstJDNOfCE1);
-    EXPECT_EQ(first.jdn, kFirstJDNOfCE1) << "the day number is stored too";
-    EXPECT_EQ(DayOfWeek(first.jdn), 1) << "1 January 1 CE is a Monday";
-    CalDate last = Date(9999, 12, 31, kMarkerGregorian);
-    EXPECT_EQ(EuroDateToJDN(last), kLastJDNOfCE9999);
+    EXPECT_EQ(JDNOfCalDate(Date(1, 1, 1, kMarkerGregorian)), kFirstJDNOfCE1);
+    EXPECT_EQ(DayOfWeek(kFirstJDNOfCE1), 1) << "1 January 1 CE is a Monday";
+    EXPECT_EQ(JDNOfCalDate(Date(9999, 12, 31, kMarkerGregorian)), kLastJDNOfCE9999);
     EXPECT_TRUE(HasOrdinalForm(kFirstJDNOfCE1));
     EXPECT_FALSE(HasOrdinalForm(kFirstJDNOfCE1 - 1));
     EXPECT_FALSE(HasOrdinalForm(kLastJDNOfCE9999 + 1));
@@ -58,23 +55,28 @@ TEST(DayOfYear, FollowsTheRecordsCalendar) {
     EXPECT_EQ(DayOfYear(Date(2008, 10, 37, kMarkerAnnusNovus)), 366);
 }
 
-TEST(SetCalendarMarker, SetsMarkersOnlyForCalendarNotations) {
-    CalDate date = Date(2008, 1, 1, 'X');
-    EXPECT_FALSE(SetCalendarMarker(CalendarCode::LPW, date));
-    EXPECT_EQ(date.marker, 'X');
-    EXPECT_FALSE(SetCalendarMarker(CalendarCode::JDN, date));
-    EXPECT_FALSE(SetCalendarMarker(CalendarCode::LPM, date));
-    EXPECT_EQ(date.marker, 'X');
-    EXPECT_TRUE(SetCalendarMarker(CalendarCode::ORD, date));
-    EXPECT_EQ(date.marker, 'G');
-    EXPECT_TRUE(SetCalendarMarker(CalendarCode::JC, date));
-    EXPECT_EQ(date.marker, 'J');
-    EXPECT_TRUE(SetCalendarMarker(CalendarCode::AN, date));
-    EXPECT_EQ(date.marker, 'A');
-    EXPECT_TRUE(SetCalendarMarker(CalendarCode::ISO, date));
-    EXPECT_EQ(date.marker, 'I');
-    EXPECT_TRUE(SetCalendarMarker(CalendarCode::NLW, date));
-    EXPECT_EQ(date.marker, 'N');
+TEST(CalendarMarkerOf, GivesMarkersOnlyForCalendarNotations) {
+    EXPECT_FALSE(CalendarMarkerOf(CalendarCode::LPW).has_value());
+    EXPECT_FALSE(CalendarMarkerOf(CalendarCode::JDN).has_value());
+    EXPECT_FALSE(CalendarMarkerOf(CalendarCode::LPM).has_value());
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::CE), 'G');
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::ORD), 'G');
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::JC), 'J');
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::AN), 'A');
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::ISO), 'I');
+    EXPECT_EQ(CalendarMarkerOf(CalendarCode::NLW), 'N');
+}
+
+TEST(JDNOfCalDate, ConvertsEveryCalendarOfTheLibraryAndNothingElse) {
+    for (const int32_t jdn : {kMinJDN, -1, 0, kFirstJDNOfCE1, 2454481, kMaxJDN}) {
+        for (const char marker : {kMarkerGregorian, kMarkerJulian, kMarkerAnnusNovus}) {
+            EXPECT_EQ(JDNOfCalDate(CalDateOfJDN(jdn, marker)), jdn) << jdn << " " << marker;
+        }
+    }
+    EXPECT_FALSE(JDNOfCalDate(Date(2008, 1, 1, kMarkerISOWeek)).has_value());
+    EXPECT_FALSE(JDNOfCalDate(Date(2008, 1, 1, kMarkerLibraryLeapWeek)).has_value());
+    EXPECT_FALSE(JDNOfCalDate(Date(INT32_MAX, 12, 31, kMarkerGregorian)).has_value())
+        << "a day number beyond 32 bits";
 }
 
 TEST(CalendarCodes, TextsAndMarkers) {

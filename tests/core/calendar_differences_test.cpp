@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <random>
 
 #include "core/calendar_binding.h"
@@ -20,71 +22,64 @@ ISOWeekDate Week(int32_t year, int32_t week, int32_t weekday) {
     date.year = year;
     date.week = week;
     date.weekday = weekday;
-    ISOWeekDateToJDN(date);
+    date.jdn = *JDNOfISOWeekDate(date);
     return date;
 }
 
-struct YMD {
+// A breakdown of either kind, its middle part the months or the weeks.
+struct Parts {
     int32_t years;
-    int16_t months;
-    int16_t days;
-    int32_t flag;
+    int middle;
+    int days;
 };
 
-YMD DiffOf(const CalDate& first, const CalDate& second) {
-    YMD result{};
-    DiffYMD(first, second, result.years, result.months, result.days, result.flag);
-    return result;
+std::optional<Parts> DiffOf(const CalDate& first, const CalDate& second) {
+    const std::optional<YearsMonthsDays> diff = DiffYMD(first, second);
+    if (!diff) {
+        return std::nullopt;
+    }
+    return Parts{diff->years, diff->months, diff->days};
 }
 
-YMD DiffOf(const ISOWeekDate& first, const ISOWeekDate& second) {
-    YMD result{};
-    DiffYWD(first, second, result.years, result.months, result.days, result.flag);
-    return result;
+std::optional<Parts> DiffOf(const ISOWeekDate& first, const ISOWeekDate& second) {
+    const std::optional<YearsWeeksDays> diff = DiffYWD(first, second);
+    if (!diff) {
+        return std::nullopt;
+    }
+    return Parts{diff->years, diff->weeks, diff->days};
 }
 
-void ExpectBreakdown(const YMD& actual, int32_t years, int middle, int days) {
-    EXPECT_EQ(actual.flag, kDiffValid);
-    EXPECT_EQ(actual.years, years);
-    EXPECT_EQ(actual.months, middle);
-    EXPECT_EQ(actual.days, days);
+void ExpectBreakdown(const std::optional<Parts>& actual, int32_t years, int middle, int days) {
+    ASSERT_TRUE(actual.has_value());
+    EXPECT_EQ(actual->years, years);
+    EXPECT_EQ(actual->middle, middle);
+    EXPECT_EQ(actual->days, days);
 }
 
 // --- Month and year lengths
 
 TEST(DaysInMonthOf, HonoursTheCalendarOfTheRecord) {
-    int32_t flag = 0;
-    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 2, 10), flag), 29);
-    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10), flag), 28);
-    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10, kMarkerJulian), flag), 29);
-    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 12, 31), flag), 31)
-        << "December runs into the next year";
-    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 10, 1, kMarkerAnnusNovus), flag), 37);
-    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 10, 1, kMarkerAnnusNovus), flag), 36);
-    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 1, 1, kMarkerAnnusNovus), flag), 37);
-    EXPECT_EQ(flag, kDiffValid);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 2, 10)), 29);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10)), 28);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(1900, 2, 10, kMarkerJulian)), 29);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 12, 31)), 31) << "December runs into the next year";
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2008, 10, 1, kMarkerAnnusNovus)), 37);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 10, 1, kMarkerAnnusNovus)), 36);
+    EXPECT_EQ(DaysInMonthOf(MakeDate(2007, 1, 1, kMarkerAnnusNovus)), 37);
 }
 
 TEST(DaysInYearOf, HonoursTheCalendarOfTheRecord) {
-    int32_t flag = 0;
-    EXPECT_EQ(DaysInYearOf(MakeDate(2008, 5, 5), flag), 366);
-    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5), flag), 365);
-    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5, kMarkerJulian), flag), 366);
-    EXPECT_EQ(flag, kDiffValid);
+    EXPECT_EQ(DaysInYearOf(MakeDate(2008, 5, 5)), 366);
+    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5)), 365);
+    EXPECT_EQ(DaysInYearOf(MakeDate(1900, 5, 5, kMarkerJulian)), 366);
 }
 
-TEST(DaysElapsed, RaisesTheFlagInsteadOfWrapping) {
-    int32_t flag = 0;
-    EXPECT_EQ(DaysElapsed(MakeDate(2008, 3, 1), MakeDate(2008, 2, 1), flag), 29);
-    EXPECT_EQ(flag, kDiffValid);
-    EXPECT_EQ(DaysElapsed(MakeDate(2100, 1, 1), MakeDate(2000, 1, 1), flag), 0);
-    EXPECT_NE(flag, kDiffValid);
-    flag = 0;
-    EXPECT_EQ(DaysElapsed(MakeDate(2008, 1, 1, 'N'), MakeDate(2008, 1, 1), flag), 0);
-    EXPECT_NE(flag, kDiffValid);
-    flag = 0;
-    EXPECT_EQ(DaysInYearOf(MakeDate(std::numeric_limits<int32_t>::max(), 1, 1), flag), 0);
-    EXPECT_NE(flag, kDiffValid);
+TEST(DaysElapsed, HasNoAnswerInsteadOfWrapping) {
+    EXPECT_EQ(DaysElapsed(MakeDate(2008, 3, 1), MakeDate(2008, 2, 1)), 29);
+    EXPECT_FALSE(DaysElapsed(MakeDate(2100, 1, 1), MakeDate(2000, 1, 1)).has_value());
+    EXPECT_FALSE(DaysElapsed(MakeDate(2008, 1, 1, 'N'), MakeDate(2008, 1, 1)).has_value());
+    EXPECT_FALSE(DaysInYearOf(MakeDate(std::numeric_limits<int32_t>::max(), 1, 1)).has_value());
+    EXPECT_FALSE(DaysInMonthOf(MakeDate(std::numeric_limits<int32_t>::max(), 12, 1)).has_value());
 }
 
 // --- DiffYMD
@@ -110,23 +105,19 @@ TEST(DiffYMD, CountsTenMonthsInRevarOvereYears) {
     ExpectBreakdown(DiffOf(MakeDate(2007, 9, 10, a), MakeDate(2008, 2, 5, a)), 0, 2, 32);
 }
 
-TEST(DiffYMD, FlagsASecondDateBeforeTheFirst) {
-    const YMD result = DiffOf(MakeDate(2008, 3, 15), MakeDate(2008, 1, 10));
-    EXPECT_EQ(result.flag, kDiffNegative);
-    EXPECT_EQ(result.years, 0);
-    EXPECT_EQ(result.months, 0);
-    EXPECT_EQ(result.days, 0);
+TEST(DiffYMD, HasNoAnswerForASecondDateBeforeTheFirst) {
+    EXPECT_FALSE(DiffOf(MakeDate(2008, 3, 15), MakeDate(2008, 1, 10)).has_value());
 }
 
 // Returns the day reached from the first date by the breakdown: years and months
 // first, with a day beyond the month counted on into the next (31 January plus
 // one month is 3 March 2007), then the days.
-int64_t AddBack(const CalDate& first, const YMD& diff) {
-    const int64_t months = int64_t{first.month} - 1 + diff.months;
+int64_t AddBack(const CalDate& first, const Parts& diff) {
+    const int64_t months = int64_t{first.month} - 1 + diff.middle;
     CalDate moved = first;
     moved.year = static_cast<int32_t>(first.year + diff.years + months / 12);
     moved.month = static_cast<int32_t>(months % 12 + 1);
-    return int64_t{CalDateToJDN(moved)} + diff.days;
+    return int64_t{*JDNOfCalDate(moved)} + diff.days;
 }
 
 TEST(DiffYMD, AddsBackToTheSecondDate) {
@@ -138,9 +129,9 @@ TEST(DiffYMD, AddsBackToTheSecondDate) {
         const int32_t start = day(random);
         const CalDate first = CalDateOfJDN(start, marker);
         const CalDate second = CalDateOfJDN(start + gap(random), marker);
-        const YMD diff = DiffOf(first, second);
-        ASSERT_EQ(diff.flag, kDiffValid) << start;
-        ASSERT_EQ(AddBack(first, diff), second.jdn)
+        const std::optional<Parts> diff = DiffOf(first, second);
+        ASSERT_TRUE(diff.has_value()) << start;
+        ASSERT_EQ(AddBack(first, *diff), second.jdn)
             << first.year << "-" << first.month << "-" << first.day << " to " << second.year << "-"
             << second.month << "-" << second.day;
     }
@@ -170,9 +161,8 @@ TEST(DiffYWD, CountsWeek53OnIntoTheNextYear) {
     ExpectBreakdown(DiffOf(Week(2004, 53, 1), Week(2006, 1, 1)), 1, 0, 0);
 }
 
-TEST(DiffYWD, FlagsASecondDateBeforeTheFirst) {
-    const YMD result = DiffOf(Week(2009, 10, 3), Week(2008, 10, 5));
-    EXPECT_EQ(result.flag, kDiffNegative);
+TEST(DiffYWD, HasNoAnswerForASecondDateBeforeTheFirst) {
+    EXPECT_FALSE(DiffOf(Week(2009, 10, 3), Week(2008, 10, 5)).has_value());
 }
 
 TEST(DiffYWD, AddsBackToTheSecondDate) {
@@ -180,22 +170,17 @@ TEST(DiffYWD, AddsBackToTheSecondDate) {
     std::uniform_int_distribution<int32_t> day(2000000, 2600000);
     std::uniform_int_distribution<int32_t> gap(0, 2000);
     for (int i = 0; i < 20000; ++i) {
-        ISOWeekDate first;
-        first.jdn = day(random);
-        JDNToISOWeekDate(first);
-        ISOWeekDate second;
-        second.jdn = first.jdn + gap(random);
-        JDNToISOWeekDate(second);
-        const YMD diff = DiffOf(first, second);
-        ASSERT_EQ(diff.flag, kDiffValid)
+        const ISOWeekDate first = ISOWeekDateOf(day(random));
+        const ISOWeekDate second = ISOWeekDateOf(first.jdn + gap(random));
+        const std::optional<Parts> diff = DiffOf(first, second);
+        ASSERT_TRUE(diff.has_value())
             << first.year << "-W" << first.week << "-" << first.weekday << " to " << second.year
             << "-W" << second.week << "-" << second.weekday;
         ISOWeekDate moved;
-        moved.year = first.year + diff.years;
+        moved.year = first.year + diff->years;
         moved.week = first.week;
         moved.weekday = first.weekday;
-        ISOWeekDateToJDN(moved);
-        ASSERT_EQ(moved.jdn + 7 * diff.months + diff.days, second.jdn)
+        ASSERT_EQ(*JDNOfISOWeekDate(moved) + 7 * diff->middle + diff->days, second.jdn)
             << first.year << "-W" << first.week << "-" << first.weekday << " to " << second.year
             << "-W" << second.week << "-" << second.weekday;
     }
@@ -204,24 +189,27 @@ TEST(DiffYWD, AddsBackToTheSecondDate) {
 // --- DiffYD
 
 TEST(DiffYD, BorrowsTheYearBeforeTheSecondDate) {
-    int32_t years = 0;
-    int16_t days = 0;
-    int32_t flag = 0;
     auto ordinal = [](int32_t year, int32_t day) {
-        return CalDateOfJDN(OrdinalToJDN(year, day), kMarkerGregorian);
+        return CalDateOfJDN(*OrdinalToJDN(year, day), kMarkerGregorian);
     };
-    DiffYD(ordinal(2007, 300), ordinal(2008, 100), years, days, flag);
-    EXPECT_EQ(flag, kDiffValid);
-    EXPECT_EQ(years, 0);
-    EXPECT_EQ(days, 165);
-    DiffYD(ordinal(2006, 300), ordinal(2008, 100), years, days, flag);
-    EXPECT_EQ(years, 1);
-    EXPECT_EQ(days, 165);
-    DiffYD(ordinal(2008, 100), ordinal(2009, 100), years, days, flag);
-    EXPECT_EQ(years, 1);
-    EXPECT_EQ(days, 0);
-    DiffYD(ordinal(2009, 100), ordinal(2008, 100), years, days, flag);
-    EXPECT_EQ(flag, kDiffNegative);
+    const struct {
+        CalDate first;
+        CalDate second;
+        int32_t years;
+        int16_t days;
+    } cases[] = {
+        {ordinal(2007, 300), ordinal(2008, 100), 0, 165},
+        {ordinal(2006, 300), ordinal(2008, 100), 1, 165},
+        {ordinal(2008, 100), ordinal(2009, 100), 1, 0},
+        {ordinal(2008, 300), ordinal(2009, 100), 0, 166},  // borrows the 366 days of 2008
+    };
+    for (const auto& c : cases) {
+        const std::optional<YearsDays> diff = DiffYD(c.first, c.second);
+        ASSERT_TRUE(diff.has_value()) << c.first.jdn;
+        EXPECT_EQ(diff->years, c.years) << c.first.jdn;
+        EXPECT_EQ(diff->days, c.days) << c.first.jdn;
+    }
+    EXPECT_FALSE(DiffYD(ordinal(2009, 100), ordinal(2008, 100)).has_value());
 }
 
 }  // namespace

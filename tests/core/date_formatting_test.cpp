@@ -75,10 +75,10 @@ TEST(FormatDateText, LeavesTheYearUngroupedWhenTheSeparatorsAreTheSame) {
     const CalDate date = MakeDate(12345, 1, 1);
     EXPECT_EQ(FormatDateText(date, DateOrder::YMD, ".", "."), "12345.01.01");
     EXPECT_EQ(FormatDateText(date, DateOrder::DMY, ".", "."), "01.01.12345");
-    CalDate back{};
-    ASSERT_EQ(ParseDateText("01.01.12345", ".", CalendarCode::CE, DateOrder::DMY, back),
-              kParseValid);
-    EXPECT_EQ(back.year, 12345);
+    const Parsed<CalDate> back =
+        ParseDateText("01.01.12345", ".", CalendarCode::CE, DateOrder::DMY);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value.year, 12345);
 }
 
 TEST(FormatDateText, WritesRevarOvereYearFirstWithHyphensAndNoGrouping) {
@@ -126,9 +126,9 @@ TEST(FormatLeapWeekDates, GroupYearsOfFiveDigitsWithCommas) {
     EXPECT_EQ(FormatLPWDate(Leap(9999, 52, 7), false), "9999-52-7");
     EXPECT_EQ(FormatLPWDate(Leap(-12345, 1, 1), false), "-12,345-01-1");
     EXPECT_EQ(FormatLPMDate(Leap(5744000, 12, 28), true), "5,744,000-12-28 LPM");
-    LeapWeekDate back;
-    ASSERT_EQ(ParseLPMDate("5,744,000-12-28 LPM", back), kParseValid);
-    EXPECT_EQ(back.year, 5744000);
+    const Parsed<LeapWeekDate> back = ParseLPMDate("5,744,000-12-28 LPM");
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value.year, 5744000);
 }
 
 }  // namespace

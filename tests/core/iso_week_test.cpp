@@ -14,13 +14,6 @@ namespace {
 
 using test_support::GregorianJDN;
 
-ISOWeekDate ISOOf(int32_t jdn) {
-    ISOWeekDate record;
-    record.jdn = jdn;
-    JDNToISOWeekDate(record);
-    return record;
-}
-
 // An ISO week date computed another way: from the Gregorian ordinal day and the
 // weekday, week = (ordinal - weekday + 10) / 7, moved into the neighbouring year
 // when it falls outside the year's weeks.
@@ -55,18 +48,18 @@ void ExpectSameISO(const ISOWeekDate& actual, const ISOWeekDate& expected) {
 }
 
 TEST(ISOWeekDate, KnownYearBoundaries) {
-    const ISOWeekDate newYear2005 = ISOOf(GregorianJDN(2005, 1, 1));
+    const ISOWeekDate newYear2005 = ISOWeekDateOf(GregorianJDN(2005, 1, 1));
     EXPECT_EQ(newYear2005.year, 2004);
     EXPECT_EQ(newYear2005.week, 53);
     EXPECT_EQ(newYear2005.weekday, 6);
     EXPECT_EQ(ISOWeekOneStart(2005), GregorianJDN(2005, 1, 3));
 
-    const ISOWeekDate endOf2008 = ISOOf(GregorianJDN(2008, 12, 31));
+    const ISOWeekDate endOf2008 = ISOWeekDateOf(GregorianJDN(2008, 12, 31));
     EXPECT_EQ(endOf2008.year, 2009);
     EXPECT_EQ(endOf2008.week, 1);
     EXPECT_EQ(endOf2008.weekday, 3);
 
-    const ISOWeekDate newYear2006 = ISOOf(GregorianJDN(2006, 1, 1));
+    const ISOWeekDate newYear2006 = ISOWeekDateOf(GregorianJDN(2006, 1, 1));
     EXPECT_EQ(newYear2006.year, 2005);
     EXPECT_EQ(newYear2006.week, 52);
     EXPECT_EQ(newYear2006.weekday, 7) << "Sunday is weekday 7";
@@ -83,7 +76,7 @@ TEST(ISOWeekDate, YearsWith53Weeks) {
     }
     // The rule agrees with the distance between consecutive week-one Mondays.
     for (int32_t year = -400; year <= 400; ++year) {
-        const int32_t weeks = (ISOWeekOneStart(year + 1) - ISOWeekOneStart(year)) / 7;
+        const int32_t weeks = (*ISOWeekOneStart(year + 1) - *ISOWeekOneStart(year)) / 7;
         EXPECT_EQ(weeks == 53, ISOYearHas53Weeks(year)) << year;
     }
 }
@@ -92,17 +85,14 @@ TEST(ISOWeekDate, AgreesWithTheOrdinalFormulaOverA400YearCycle) {
     const int32_t start = GregorianJDN(1600, 1, 1);
     const int32_t end = GregorianJDN(2000, 1, 1);
     for (int32_t jdn = start; jdn < end; ++jdn) {
-        const ISOWeekDate iso = ISOOf(jdn);
+        const ISOWeekDate iso = ISOWeekDateOf(jdn);
         const ISOWeekDate reference = ReferenceISO(jdn);
         if (iso.year != reference.year || iso.week != reference.week ||
             iso.weekday != reference.weekday) {
             ExpectSameISO(iso, reference);
             return;
         }
-        ISOWeekDate back = iso;
-        back.jdn = 0;
-        ISOWeekDateToJDN(back);
-        ASSERT_EQ(back.jdn, jdn);
+        ASSERT_EQ(JDNOfISOWeekDate(iso), jdn);
     }
 }
 
@@ -111,19 +101,17 @@ TEST(ISOWeekDate, RoundTripsAcrossTheWholeRange) {
     std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
     for (int i = 0; i < 200000; ++i) {
         const int32_t jdn = anyDay(random);
-        const ISOWeekDate iso = ISOOf(jdn);
+        const ISOWeekDate iso = ISOWeekDateOf(jdn);
         const ISOWeekDate reference = ReferenceISO(jdn);
         ASSERT_EQ(iso.year, reference.year) << jdn;
         ASSERT_EQ(iso.week, reference.week) << jdn;
         ASSERT_EQ(iso.weekday, reference.weekday) << jdn;
-        ISOWeekDate back = iso;
-        ISOWeekDateToJDN(back);
-        ASSERT_EQ(back.jdn, jdn);
+        ASSERT_EQ(JDNOfISOWeekDate(iso), jdn);
     }
     for (int32_t jdn : {kMinJDN, kMinJDN + 1, kMaxJDN - 1, kMaxJDN}) {
-        ISOWeekDate back = ISOOf(jdn);
-        ISOWeekDateToJDN(back);
-        EXPECT_EQ(back.jdn, jdn);
+        const ISOWeekDate iso = ISOWeekDateOf(jdn);
+        EXPECT_EQ(iso.jdn, jdn);
+        EXPECT_EQ(JDNOfISOWeekDate(iso), jdn);
     }
 }
 
@@ -132,11 +120,11 @@ TEST(ISOWeekDate, WeekAndWeekdayAreTakenAsTheyAre) {
     record.year = 2008;
     record.week = 0;
     record.weekday = 1;
-    ISOWeekDateToJDN(record);
-    EXPECT_EQ(record.jdn, ISOWeekOneStart(2008) - 7);
+    EXPECT_EQ(JDNOfISOWeekDate(record), *ISOWeekOneStart(2008) - 7);
     record.year = INT32_MAX;
-    ISOWeekDateToJDN(record);
-    EXPECT_EQ(record.jdn, kRoroviriNoJdn) << "a year beyond 32-bit day numbers has no day";
+    EXPECT_FALSE(JDNOfISOWeekDate(record).has_value())
+        << "a year beyond 32-bit day numbers has no day";
+    EXPECT_FALSE(ISOWeekOneStart(INT32_MAX).has_value());
 }
 
 TEST(OrdinalDate, CountsFromNewYear) {
@@ -144,6 +132,7 @@ TEST(OrdinalDate, CountsFromNewYear) {
     EXPECT_EQ(OrdinalToJDN(1, 1), kFirstJDNOfCE1);
     EXPECT_EQ(OrdinalToJDN(9999, 365), kLastJDNOfCE9999);
     EXPECT_EQ(OrdinalToJDN(2007, 366), GregorianJDN(2008, 1, 1)) << "no range check of its own";
+    EXPECT_FALSE(OrdinalToJDN(INT32_MAX, 1).has_value());
 }
 
 TEST(IsLeapYear, FollowsTheMarkersRule) {

@@ -74,13 +74,6 @@ void WalkLPWToLPM(int32_t year, int week, int weekday, int* month, int* day) {
     *day = (r - 1) * 7 + weekday;
 }
 
-LeapWeekDate LPWOf(int32_t jdn) {
-    LeapWeekDate record;
-    record.jdn = jdn;
-    JDNToLPW(record);
-    return record;
-}
-
 LeapWeekDate LPM(int32_t year, int month, int day) {
     LeapWeekDate record;
     record.year = year;
@@ -121,102 +114,88 @@ TEST(LeapWeekYears, KnownYearStarts) {
     EXPECT_EQ(LeapWeekYearStart(2010), 2455194) << "Monday 28 December 2009";
     EXPECT_EQ(LeapWeekYearStart(401), 1867516);
     EXPECT_FALSE(IsLeapWeekYear(400));
-    EXPECT_EQ(LPWOf(1867515).year, 400);
-    EXPECT_EQ(LPWOf(1867516).year, 401);
+    EXPECT_EQ(LPWDateOf(1867515).year, 400);
+    EXPECT_EQ(LPWDateOf(1867516).year, 401);
     EXPECT_EQ(LeapWeekYearStart(0), 1721055);
     EXPECT_EQ(LeapWeekYearStart(-1), 1720691);
 }
 
 TEST(LeapWeekConversions, KnownDates) {
-    LeapWeekDate record = LPWOf(2454459);
+    const LeapWeekDate record = LPMDateOf(2454459);
     EXPECT_EQ(record.year, 2008);
     EXPECT_EQ(record.week, 1);
     EXPECT_EQ(record.weekday, 1);
-    JDNToLPM(record);
     EXPECT_EQ(record.month, 1);
     EXPECT_EQ(record.day, 1);
+    EXPECT_EQ(record.jdn, 2454459);
 
-    LeapWeekDate last = LPM(2009, 12, 35);
-    ASSERT_TRUE(LPMToJDN(last));
-    EXPECT_EQ(last.jdn, 2455193);
-    EXPECT_EQ(last.week, 53);
-    EXPECT_EQ(last.weekday, 7);
-    const LeapWeekDate next = LPWOf(2455194);
+    const LeapWeekDate last = LPM(2009, 12, 35);
+    EXPECT_EQ(JDNOfLPMDate(last).jdn, 2455193);
+    const std::optional<LeapWeekDate> lastWeek = LPWFormOf(last);
+    ASSERT_TRUE(lastWeek.has_value());
+    EXPECT_EQ(lastWeek->week, 53);
+    EXPECT_EQ(lastWeek->weekday, 7);
+    const LeapWeekDate next = LPWDateOf(2455194);
     EXPECT_EQ(next.year, 2010);
     EXPECT_EQ(next.week, 1);
     EXPECT_EQ(next.weekday, 1);
 }
 
 TEST(LeapWeekConversions, RefusesBadMonthsDaysAndWeekdays) {
-    LeapWeekDate december = LPM(2008, 12, 29);
-    EXPECT_FALSE(LPMToJDN(december));
-    EXPECT_EQ(december.status, kLeapWeekBadDay) << "December of a common year has 28 days";
-    LeapWeekDate thirteenth = LPM(2008, 13, 1);
-    EXPECT_FALSE(LPMToJDN(thirteenth));
-    EXPECT_EQ(thirteenth.status, kLeapWeekBadMonth);
-    LeapWeekDate negativeMonth = LPM(2008, -1, 1);
-    EXPECT_FALSE(LPMToLPW(negativeMonth));
-    EXPECT_EQ(negativeMonth.status, kLeapWeekBadMonth);
-    LeapWeekDate negativeDay = LPM(2008, 2, -1);
-    EXPECT_FALSE(LPMToLPW(negativeDay));
-    EXPECT_EQ(negativeDay.status, kLeapWeekBadDay);
+    EXPECT_EQ(JDNOfLPMDate(LPM(2008, 12, 29)).status, ParseStatus::Invalid)
+        << "December of a common year has 28 days";
+    EXPECT_EQ(JDNOfLPMDate(LPM(2008, 13, 1)).status, ParseStatus::Invalid);
+    EXPECT_FALSE(LPWFormOf(LPM(2008, 12, 29)).has_value());
+    EXPECT_FALSE(LPWFormOf(LPM(2008, 13, 1)).has_value());
+    EXPECT_FALSE(LPWFormOf(LPM(2008, -1, 1)).has_value());
+    EXPECT_FALSE(LPWFormOf(LPM(2008, 2, -1)).has_value());
+    EXPECT_TRUE(LPWFormOf(LPM(2009, 12, 35)).has_value()) << "December of a leap year has 35";
 
-    LeapWeekDate weekday8 = LPW(2008, 1, 8);
-    EXPECT_FALSE(LPWToJDN(weekday8));
-    EXPECT_EQ(weekday8.status, kLeapWeekBadDay);
-    LeapWeekDate weekdayMinus = LPW(2008, 1, -1);
-    EXPECT_FALSE(LPWToLPM(weekdayMinus));
-    EXPECT_EQ(weekdayMinus.status, kLeapWeekBadDay);
+    EXPECT_EQ(JDNOfLPWDate(LPW(2008, 1, 8)).status, ParseStatus::Invalid);
+    EXPECT_EQ(JDNOfLPWDate(LPW(2008, 1, -1)).status, ParseStatus::Invalid);
+    EXPECT_FALSE(LPMFormOf(LPW(2008, 1, 8)).has_value());
+    EXPECT_FALSE(LPMFormOf(LPW(2008, 1, -1)).has_value());
 }
 
 TEST(LeapWeekConversions, ZeroAndOverflowingPartsCountOn) {
-    LeapWeekDate dayZero = LPM(2008, 2, 0);
-    ASSERT_TRUE(LPMToJDN(dayZero));
-    LeapWeekDate lastOfJanuary = LPM(2008, 1, 35);
-    ASSERT_TRUE(LPMToJDN(lastOfJanuary));
-    EXPECT_EQ(dayZero.jdn, lastOfJanuary.jdn) << "day 0 is the last day of the month before";
-    EXPECT_EQ(dayZero.weekday, 0);
+    const ParsedDay dayZero = JDNOfLPMDate(LPM(2008, 2, 0));
+    ASSERT_TRUE(dayZero.ok());
+    EXPECT_EQ(dayZero.jdn, JDNOfLPMDate(LPM(2008, 1, 35)).jdn)
+        << "day 0 is the last day of the month before";
+    EXPECT_EQ(LPWFormOf(LPM(2008, 2, 0))->weekday, 0);
 
-    LeapWeekDate monthZero = LPM(2008, 0, 10);
-    ASSERT_TRUE(LPMToJDN(monthZero));
-    LeapWeekDate january = LPM(2008, 1, 10);
-    ASSERT_TRUE(LPMToJDN(january));
-    EXPECT_EQ(monthZero.jdn, january.jdn) << "month 0 reads as month 1";
+    const ParsedDay monthZero = JDNOfLPMDate(LPM(2008, 0, 10));
+    ASSERT_TRUE(monthZero.ok());
+    EXPECT_EQ(monthZero.jdn, JDNOfLPMDate(LPM(2008, 1, 10)).jdn) << "month 0 reads as month 1";
 
-    LeapWeekDate weekZero = LPW(2008, 0, 7);
-    ASSERT_TRUE(LPWToJDN(weekZero));
+    const ParsedDay weekZero = JDNOfLPWDate(LPW(2008, 0, 7));
+    ASSERT_TRUE(weekZero.ok());
     EXPECT_EQ(weekZero.jdn, 2454459 - 1);
-    LeapWeekDate week53 = LPW(2008, 53, 1);
-    ASSERT_TRUE(LPWToJDN(week53));
+    const ParsedDay week53 = JDNOfLPWDate(LPW(2008, 53, 1));
+    ASSERT_TRUE(week53.ok());
     EXPECT_EQ(week53.jdn, LeapWeekYearStart(2009)) << "a week past the year's last runs on";
 
-    LeapWeekDate far = LPW(INT32_MAX, 1, 1);
-    EXPECT_FALSE(LPWToJDN(far));
-    EXPECT_EQ(far.status, kLeapWeekOutOfRange);
+    EXPECT_EQ(JDNOfLPWDate(LPW(INT32_MAX, 1, 1)).status, ParseStatus::OutOfRange);
+    EXPECT_EQ(JDNOfLPMDate(LPM(INT32_MAX, 1, 1)).status, ParseStatus::OutOfRange);
 }
 
 TEST(LeapWeekConversions, AgreeWithTheWalkOnEveryDayOfTwoCycles) {
     for (int32_t jdn = kLeapWeekEpochJDN - kLeapWeekCycleDays;
          jdn < kLeapWeekEpochJDN + kLeapWeekCycleDays; ++jdn) {
-        const LeapWeekDate fast = LPWOf(jdn);
+        const LeapWeekDate fast = LPWDateOf(jdn);
         const LeapWeekDate walk = WalkJDNToLPW(jdn);
         ASSERT_EQ(fast.year, walk.year) << jdn;
         ASSERT_EQ(fast.week, walk.week) << jdn;
         ASSERT_EQ(fast.weekday, walk.weekday) << jdn;
-        LeapWeekDate back = fast;
-        back.jdn = 0;
-        ASSERT_TRUE(LPWToJDN(back));
-        ASSERT_EQ(back.jdn, jdn);
-        LeapWeekDate month = fast;
-        JDNToLPM(month);
+        ASSERT_EQ(JDNOfLPWDate(LPW(fast.year, fast.week, fast.weekday)).jdn, jdn);
+        const LeapWeekDate month = LPMDateOf(jdn);
         int walkMonth = 0;
         int walkDay = 0;
         WalkLPWToLPM(walk.year, walk.week, walk.weekday, &walkMonth, &walkDay);
         ASSERT_EQ(month.month, walkMonth) << jdn;
         ASSERT_EQ(month.day, walkDay) << jdn;
-        LeapWeekDate fromMonth = LPM(month.year, month.month, month.day);
-        ASSERT_TRUE(LPMToJDN(fromMonth));
-        ASSERT_EQ(fromMonth.jdn, jdn);
+        ASSERT_EQ(month.week, fast.week) << jdn;
+        ASSERT_EQ(JDNOfLPMDate(LPM(month.year, month.month, month.day)).jdn, jdn);
     }
 }
 
@@ -225,19 +204,20 @@ TEST(LeapWeekConversions, AgreeWithTheWalkAcrossTheWholeRange) {
     std::uniform_int_distribution<int32_t> anyDay(kMinJDN, kMaxJDN);
     for (int i = 0; i < 100000; ++i) {
         const int32_t jdn = anyDay(random);
-        const LeapWeekDate fast = LPWOf(jdn);
+        const LeapWeekDate fast = LPWDateOf(jdn);
         const LeapWeekDate walk = WalkJDNToLPW(jdn);
         ASSERT_EQ(fast.year, walk.year) << jdn;
         ASSERT_EQ(fast.week, walk.week) << jdn;
         ASSERT_EQ(fast.weekday, walk.weekday) << jdn;
-        LeapWeekDate back = fast;
-        ASSERT_TRUE(LPWToJDN(back));
+        const ParsedDay back = JDNOfLPWDate(fast);
+        ASSERT_TRUE(back.ok());
         ASSERT_EQ(back.jdn, jdn);
     }
     for (int32_t jdn : {INT32_MIN + 1, kMinJDN, kMinJDN + 1, kMaxJDN - 1, kMaxJDN, INT32_MAX}) {
-        LeapWeekDate back = LPWOf(jdn);
-        EXPECT_EQ(back.year, WalkJDNToLPW(jdn).year);
-        ASSERT_TRUE(LPWToJDN(back));
+        const LeapWeekDate date = LPWDateOf(jdn);
+        EXPECT_EQ(date.year, WalkJDNToLPW(jdn).year);
+        const ParsedDay back = JDNOfLPWDate(date);
+        ASSERT_TRUE(back.ok());
         EXPECT_EQ(back.jdn, jdn);
     }
 }
@@ -251,15 +231,17 @@ TEST(LeapWeekConversions, UnusualWeekNumbersFollowTheWalk) {
         const int32_t year = anyYear(random);
         const int week = anyWeek(random);
         const int weekday = anyWeekday(random);
-        LeapWeekDate record = LPW(year, week, weekday);
-        ASSERT_TRUE(LPWToJDN(record));
-        ASSERT_EQ(record.jdn, WalkLPWToJDN(year, week, weekday)) << year << " " << week;
-        ASSERT_TRUE(LPWToLPM(record));
-        int month = 0;
-        int day = 0;
-        WalkLPWToLPM(year, week, weekday, &month, &day);
-        ASSERT_EQ(record.month, month) << year << " " << week;
-        ASSERT_EQ(record.day, day) << year << " " << week;
+        const LeapWeekDate record = LPW(year, week, weekday);
+        const ParsedDay day = JDNOfLPWDate(record);
+        ASSERT_TRUE(day.ok());
+        ASSERT_EQ(day.jdn, WalkLPWToJDN(year, week, weekday)) << year << " " << week;
+        const std::optional<LeapWeekDate> withMonth = LPMFormOf(record);
+        ASSERT_TRUE(withMonth.has_value());
+        int walkMonth = 0;
+        int walkDay = 0;
+        WalkLPWToLPM(year, week, weekday, &walkMonth, &walkDay);
+        ASSERT_EQ(withMonth->month, walkMonth) << year << " " << week;
+        ASSERT_EQ(withMonth->day, walkDay) << year << " " << week;
     }
 }
 

@@ -77,31 +77,41 @@ TEST(ParseInNotation, ChoosesTheParserOfTheCalendar) {
         {CalendarCode::LPM, "2008-01-23"},
     };
     for (const auto& [cal, text] : texts) {
-        int32_t jdn = 0;
-        EXPECT_EQ(ParseInNotation(text, cal, options, jdn), kParseValid) << text;
-        EXPECT_EQ(jdn, expected) << text;
+        const ParsedDay day = ParseInNotation(text, cal, options);
+        EXPECT_TRUE(day.ok()) << text;
+        EXPECT_EQ(day.jdn, expected) << text;
     }
 }
 
 TEST(ParseInNotation, ReadsOrdinalDatesByTheHyphenOption) {
-    int32_t jdn = 0;
     EXPECT_EQ(
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 1), jdn),
-        kParseInvalid);
-    EXPECT_EQ(
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 0), jdn),
-        kParseValid);
-    EXPECT_EQ(jdn, GregorianJDN(2008, 3, 1));
+        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 1)).status,
+        ParseStatus::Invalid);
+    const ParsedDay compact =
+        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 0));
+    EXPECT_TRUE(compact.ok());
+    EXPECT_EQ(compact.jdn, GregorianJDN(2008, 3, 1));
 }
 
-TEST(ParseInNotation, PassesTheStatusOnAndKeepsTheDayNumberOnFailure) {
+TEST(ParseInNotation, PassesTheStatusOnWithoutADayOnFailure) {
     const NotationOptions options;
-    int32_t jdn = 77;
-    EXPECT_EQ(ParseInNotation("2008-02-30", CalendarCode::CE, options, jdn), kParseInvalid);
-    EXPECT_EQ(ParseInNotation("0000-001", CalendarCode::ORD, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(ParseInNotation("6000000-01-1", CalendarCode::LPW, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(ParseInNotation("2,100,000,001", CalendarCode::JDN, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(jdn, 77);
+    const struct {
+        const char* text;
+        CalendarCode cal;
+        ParseStatus status;
+    } cases[] = {
+        {"2008-02-30", CalendarCode::CE, ParseStatus::Invalid},
+        {"0000-001", CalendarCode::ORD, ParseStatus::OutOfRange},
+        {"2008-W53-1", CalendarCode::ISO, ParseStatus::Invalid},
+        {"6000000-01-1", CalendarCode::LPW, ParseStatus::OutOfRange},
+        {"2008-12-29", CalendarCode::LPM, ParseStatus::Invalid},
+        {"2,100,000,001", CalendarCode::JDN, ParseStatus::OutOfRange},
+    };
+    for (const auto& c : cases) {
+        const ParsedDay day = ParseInNotation(c.text, c.cal, options);
+        EXPECT_EQ(day.status, c.status) << c.text;
+        EXPECT_EQ(day.jdn, 0) << c.text;
+    }
 }
 
 // --- Round trip: every day written in every notation and every combination of
@@ -128,19 +138,18 @@ int RoundTripFailures(int32_t jdn, int& reported) {
                             continue;
                         }
                         std::string text;
-                        int32_t back = 0;
                         const bool written = FormatJDNInNotation(jdn, cal, options, text);
-                        const int status = ParseInNotation(text, cal, options, back);
-                        if (written && status == kParseValid && back == jdn) {
+                        const ParsedDay back = ParseInNotation(text, cal, options);
+                        if (written && back.ok() && back.jdn == jdn) {
                             continue;
                         }
                         ++failures;
                         if (++reported <= 20) {
-                            ADD_FAILURE()
-                                << "jdn " << jdn << " " << CalCodeText(cal) << " order "
-                                << static_cast<int>(order) << " sep '" << dateSep << "' thousands '"
-                                << thousSep << "' hyphen " << hyphen << ": \"" << text
-                                << "\" status " << status << " back " << back;
+                            ADD_FAILURE() << "jdn " << jdn << " " << CalCodeText(cal) << " order "
+                                          << static_cast<int>(order) << " sep '" << dateSep
+                                          << "' thousands '" << thousSep << "' hyphen " << hyphen
+                                          << ": \"" << text << "\" status "
+                                          << static_cast<int>(back.status) << " back " << back.jdn;
                         }
                     }
                 }

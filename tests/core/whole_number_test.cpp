@@ -53,7 +53,7 @@ TEST(ParseWholeNumber, ReadsSignsBlanksAndThreeDigitGroups) {
         {"99999999999999999999999", ParseStatus::OutOfRange, 0},
     };
     for (const WholeNumberRow& row : rows) {
-        const ParsedWholeNumber parsed = ParseWholeNumber(row.text);
+        const Parsed<int32_t> parsed = ParseWholeNumber(row.text);
         EXPECT_EQ(parsed.status, row.status) << '"' << row.text << '"';
         if (row.status == ParseStatus::Valid) {
             EXPECT_EQ(parsed.value, row.value) << '"' << row.text << '"';

@@ -94,14 +94,9 @@ struct EuroDates {
 
 struct IsoWeekDates {
     using Date = tembrel::ISOWeekDate;
-    static void ToDate(int32_t jdn, Date& date) {
-        date.jdn = jdn;
-        tembrel::JDNToISOWeekDate(date);
-    }
+    static void ToDate(int32_t jdn, Date& date) { date = tembrel::ISOWeekDateOf(jdn); }
     static int64_t ToJdn(Date& date) {
-        date.jdn = 0;
-        tembrel::ISOWeekDateToJDN(date);
-        return date.jdn;
+        return tembrel::JDNOfISOWeekDate(date).value_or(kRoroviriNoJdn);
     }
     static bool Follows(const Date& before, const Date& after) {
         return FollowsInWeeks(before.year, before.week, before.weekday, after.year, after.week,
@@ -112,44 +107,31 @@ struct IsoWeekDates {
 
 struct LeapWeekWeekDates {
     using Date = tembrel::LeapWeekDate;
-    static void ToDate(int32_t jdn, Date& date) {
-        date.jdn = jdn;
-        tembrel::JDNToLPW(date);
-    }
+    static void ToDate(int32_t jdn, Date& date) { date = tembrel::LPWDateOf(jdn); }
     static int64_t ToJdn(Date& date) {
-        date.jdn = 0;
-        return tembrel::LPWToJDN(date) ? date.jdn : int64_t{kRoroviriNoJdn};
+        const tembrel::ParsedDay day = tembrel::JDNOfLPWDate(date);
+        return day.ok() ? day.jdn : int64_t{kRoroviriNoJdn};
     }
     static bool Follows(const Date& before, const Date& after) {
-        return after.status == tembrel::kLeapWeekValid &&
-               FollowsInWeeks(
-                   before.year, before.week, before.weekday, after.year, after.week, after.weekday,
-                   [&] {
-                       return tembrel::WeeksInLeapWeekYear(tembrel::IsLeapWeekYear(before.year));
-                   });
+        return FollowsInWeeks(
+            before.year, before.week, before.weekday, after.year, after.week, after.weekday,
+            [&] { return tembrel::WeeksInLeapWeekYear(tembrel::IsLeapWeekYear(before.year)); });
     }
 };
 
 struct LeapWeekMonthDates {
     using Date = tembrel::LeapWeekDate;
-    static void ToDate(int32_t jdn, Date& date) {
-        date.jdn = jdn;
-        tembrel::JDNToLPM(date);
-    }
+    static void ToDate(int32_t jdn, Date& date) { date = tembrel::LPMDateOf(jdn); }
     static int64_t ToJdn(Date& date) {
-        date.jdn = 0;
-        date.week = 0;
-        date.weekday = 0;
-        return tembrel::LPMToJDN(date) ? date.jdn : int64_t{kRoroviriNoJdn};
+        const tembrel::ParsedDay day = tembrel::JDNOfLPMDate(date);
+        return day.ok() ? day.jdn : int64_t{kRoroviriNoJdn};
     }
     static bool Follows(const Date& before, const Date& after) {
-        return after.status == tembrel::kLeapWeekValid &&
-               FollowsInMonths(before.year, before.month, before.day, after.year, after.month,
-                               after.day, 12, [&] {
-                                   return 7 *
-                                          tembrel::WeeksInLeapWeekMonth(
-                                              before.month, tembrel::IsLeapWeekYear(before.year));
-                               });
+        return FollowsInMonths(
+            before.year, before.month, before.day, after.year, after.month, after.day, 12, [&] {
+                return 7 * tembrel::WeeksInLeapWeekMonth(before.month,
+                                                         tembrel::IsLeapWeekYear(before.year));
+            });
     }
 };
 
@@ -171,7 +153,6 @@ Failures CheckChunk(int64_t first, int64_t last) {
         typename Notation::Date& date = dates[slot];
         const typename Notation::Date& previous = dates[slot ^ 1];
         Notation::ToDate(static_cast<int32_t>(jdn), date);
-        // Follows first: the way back may rewrite fields of the record.
         const bool follows = Notation::Follows(previous, date);
         if (!follows || Notation::ToJdn(date) != jdn) {
             ++failures.count;

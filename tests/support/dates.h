@@ -15,7 +15,7 @@ inline CalDate MakeDate(int32_t year, int32_t month, int32_t day, char marker = 
     date.month = month;
     date.day = day;
     date.marker = marker;
-    CalDateToJDN(date);
+    date.jdn = JDNOfCalDate(date).value_or(kRoroviriNoJdn);
     return date;
 }
 

@@ -16,9 +16,9 @@ MonthOfDate MonthOfFirstDate(std::string_view firstDateText, CalendarCode cal,
     const bool readable =
         cal == CalendarCode::CE || cal == CalendarCode::JC || cal == CalendarCode::JDN;
     if (!firstDateText.empty() && readable) {
-        CalDate date{};
-        if (ParseDateText(firstDateText, dateSep, cal, order, date) == kParseValid) {
-            jdn = date.jdn;
+        const Parsed<CalDate> date = ParseDateText(firstDateText, dateSep, cal, order);
+        if (date.ok()) {
+            jdn = date.value.jdn;
             marker = cal == CalendarCode::JC ? kMarkerJulian : kMarkerGregorian;
         }
     }
