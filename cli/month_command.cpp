@@ -1,6 +1,5 @@
 #include "cli/month_command.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -21,16 +20,9 @@ constexpr int kExitUsage = 2;
 std::optional<int> MonthNumber(std::string_view text, LanguageCode language) {
     const std::string_view trimmed = TrimSpaces(text);
     if (IsDigitText(trimmed)) {
-        const std::string_view digits =
-            trimmed.substr(std::min(trimmed.find_first_not_of('0'), trimmed.size()));
-        if (digits.size() <= 2) {
-            int month = 0;
-            for (char c : digits) {
-                month = month * 10 + (c - '0');
-            }
-            if (month >= 1 && month <= 12) {
-                return month;
-            }
+        const std::optional<int64_t> month = WholeNumberOf(trimmed);  // digits: always read
+        if (month && *month >= 1 && *month <= 12) {
+            return static_cast<int>(*month);
         }
         return std::nullopt;
     }

@@ -1,42 +1,35 @@
 #include "core/number_text.h"
 
-#include "core/text_appender.h"
+#include <charconv>
+#include <system_error>
 
 namespace tembrel {
 
-std::optional<int64_t> WholeNumberOf(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
+LeadingNumber ReadLeadingNumber(std::string_view text) {
+    const bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');
+    const bool negative = hasSign && text.front() == '-';
+    const char* const first = text.data() + (hasSign ? 1 : 0);
+    const char* const last = text.data() + text.size();
+    // An unsigned reader: it takes digits only, so "--5" and "-+5" read nothing.
+    uint64_t magnitude = 0;
+    const auto [end, error] = std::from_chars(first, last, magnitude);
+    if (end == first) {
+        return {};
     }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    int64_t magnitude = 0;  // [0, kWholeNumberCap]
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        if (magnitude < kWholeNumberCap) {
-            magnitude = magnitude * 10 + (c - '0');  // < 2^44
-        }
-    }
-    if (magnitude > kWholeNumberCap) {
+    // Beyond 64 bits from_chars leaves the value and still passes every digit.
+    if (error == std::errc::result_out_of_range || magnitude > uint64_t{kWholeNumberCap}) {
         magnitude = kWholeNumberCap;
     }
-    return negative ? -magnitude : magnitude;
+    const auto value = static_cast<int64_t>(magnitude);  // [0, kWholeNumberCap]
+    return {negative ? -value : value, static_cast<size_t>(end - text.data())};
 }
 
-std::string PaddedNumber(int64_t value, int minDigits) {
-    std::string text;
-    AppendPaddedNumber(text, value, minDigits);
-    return text;
-}
-
-void AppendPaddedNumber(std::string& text, int64_t value, int minDigits) {
-    TextAppender out(text);
-    out.AddNumber(value, minDigits);
+std::optional<int64_t> WholeNumberOf(std::string_view text) {
+    const LeadingNumber number = ReadLeadingNumber(text);
+    if (number.length == 0 || number.length != text.size()) {
+        return std::nullopt;
+    }
+    return number.value;
 }
 
 }  // namespace tembrel

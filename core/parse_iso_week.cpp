@@ -55,8 +55,9 @@ ISOWeekText SplitISOWeekText(std::string_view text) {
     if (weekAndDay.size() != 3 || !IsDigitText(weekAndDay)) {
         return parts;
     }
-    const int week = (weekAndDay[0] - '0') * 10 + (weekAndDay[1] - '0');
-    const int weekday = weekAndDay[2] - '0';
+    const std::string_view digits = weekAndDay;
+    const auto week = static_cast<int>(*WholeNumberOf(digits.substr(0, 2)));  // [0, 99]
+    const auto weekday = static_cast<int>(*WholeNumberOf(digits.substr(2)));  // [0, 9]
     if (week < 1 || week > kMaxWeek || weekday < 1 || weekday > kMaxWeekday) {
         return parts;
     }

@@ -1,6 +1,6 @@
 #include "holidays/text_scan.h"
 
-#include <charconv>
+#include "core/number_text.h"
 
 namespace tembrel::holidays {
 
@@ -44,20 +44,11 @@ std::string_view TakeWord(std::string_view& text) {
 }
 
 std::optional<int32_t> ReadWholeNumber(std::string_view text, int32_t limit) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.front() < '0' || text.front() > '9') {
+    const std::optional<int64_t> value = WholeNumberOf(text);
+    if (!value || *value > limit || *value < -int64_t{limit}) {
         return std::nullopt;
     }
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value > limit) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
+    return static_cast<int32_t>(*value);  // |value| <= limit
 }
 
 int32_t DaysInGregorianMonth(int64_t year, int32_t month) {
@@ -76,11 +67,7 @@ std::optional<IsoDate> ReadIsoDate(std::string_view text) {
         }
     }
     const auto digits = [&](size_t from, size_t count) {
-        int32_t value = 0;
-        for (size_t i = from; i < from + count; ++i) {
-            value = 10 * value + (text[i] - '0');
-        }
-        return value;
+        return static_cast<int32_t>(*WholeNumberOf(text.substr(from, count)));  // [0, 9999]
     };
     const IsoDate date{digits(0, 4), digits(5, 2), digits(8, 2)};
     if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||

@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "core/number_text.h"
 #include "settings/atomic_file.h"
 
 namespace tembrel {
@@ -39,32 +40,16 @@ std::string_view TrimBlanks(std::string_view text) {
 // advancing past them. Gives nothing when no digit follows, or when the number
 // does not fit 32 bits (then `overflow` is set).
 std::optional<int32_t> TakeNumber(std::string_view& text, bool& overflow) {
-    std::string_view rest = text;
-    bool negative = false;
-    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) {
-        negative = rest.front() == '-';
-        rest.remove_prefix(1);
-    }
-    int64_t magnitude = 0;  // at most 2^31 before the check below stops it
-    size_t digits = 0;
-    while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') {
-        magnitude = magnitude * 10 + (rest[digits] - '0');
-        if (magnitude > int64_t{INT32_MAX} + 1) {
-            overflow = true;
-            return std::nullopt;
-        }
-        ++digits;
-    }
-    if (digits == 0) {
+    const LeadingNumber number = ReadLeadingNumber(text);
+    if (number.length == 0) {
         return std::nullopt;
     }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX) {
+    if (number.value < INT32_MIN || number.value > INT32_MAX) {
         overflow = true;
         return std::nullopt;
     }
-    text = rest.substr(digits);
-    return static_cast<int32_t>(value);
+    text.remove_prefix(number.length);
+    return static_cast<int32_t>(number.value);
 }
 
 // Parses a line of exactly `values.size()` integers separated by commas.

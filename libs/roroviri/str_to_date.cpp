@@ -1,7 +1,10 @@
 // Reading a date text of three numbers into a date.
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
+#include <system_error>
 
 #include "libs/roroviri/calendar_rules.h"
 #include "libs/roroviri/civil_day_math.h"
@@ -14,8 +17,8 @@ using namespace roroviri;
 
 constexpr int kPartCount = 3;
 
-// A number stops growing here: every part this large is beyond every limit, and
-// the digits after it cannot overflow the value (2^40 × 10 + 9 < 2^63).
+// A part stops growing here: every part this large is beyond every limit, so a
+// longer run of digits reads as this value.
 constexpr int64_t kSaturatedValue = int64_t{1} << 40;
 
 // Any year in which every month has its longest length in all three calendars.
@@ -30,39 +33,38 @@ bool IsSeparator(char c) {
     return c == '-' || c == '/' || c == '.';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Splits the text into exactly three parts, each an optional "-" and at least
 // one digit, separated by single "-", "/" or "." characters. Returns false for
 // any other shape.
 bool SplitParts(const char* text, Part (&parts)[kPartCount]) {
     const char* cursor = text;
+    const char* const end = text + std::strlen(text);
     for (int i = 0; i < kPartCount; ++i) {
         if (i > 0) {
-            if (!IsSeparator(*cursor)) {
+            if (cursor == end || !IsSeparator(*cursor)) {
                 return false;
             }
             ++cursor;
         }
         Part part;
-        if (*cursor == '-') {
+        if (cursor != end && *cursor == '-') {
             part.negative = true;
             ++cursor;
         }
-        const char* firstDigit = cursor;
-        for (; IsDigit(*cursor); ++cursor) {
-            if (part.magnitude < kSaturatedValue) {
-                part.magnitude = part.magnitude * 10 + (*cursor - '0');
-            }
-        }
-        if (cursor == firstDigit) {
+        // Unsigned, so that no second sign is taken for part of the number.
+        uint64_t magnitude = 0;
+        const auto [afterDigits, error] = std::from_chars(cursor, end, magnitude);
+        if (afterDigits == cursor) {
             return false;
         }
+        // Beyond 64 bits from_chars leaves the value and still passes every digit.
+        const bool saturated = error == std::errc::result_out_of_range ||
+                               magnitude > static_cast<uint64_t>(kSaturatedValue);
+        part.magnitude = saturated ? kSaturatedValue : static_cast<int64_t>(magnitude);
+        cursor = afterDigits;
         parts[i] = part;
     }
-    return *cursor == '\0';
+    return cursor == end;
 }
 
 struct PartPositions {

@@ -1,7 +1,10 @@
 #include "libs/zidiva6/text_file_format.h"
 
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <system_error>
 
 #include "libs/zidiva6/utf8.h"
 
@@ -51,17 +54,19 @@ struct EntryKey {
 // Reads "<number>.<language>" from the front of `rest` and removes it. Answers
 // nothing for a number outside 1..kMaxNumber or an unknown language tag.
 std::optional<EntryKey> ReadKey(std::string_view& rest) {
-    EntryKey key;
-    std::size_t i = 0;
-    for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; ++i) {
-        key.number = key.number * 10 + (rest[i] - '0');  // <= 10 * kMaxNumber + 9
-        if (key.number > kMaxNumber) {
-            return std::nullopt;
-        }
-    }
-    if (i == 0 || key.number == 0 || i == rest.size() || rest[i] != '.') {
+    const char* const first = rest.data();
+    const char* const last = first + rest.size();
+    // Unsigned, so that a sign is no part of a number; a run of digits too long
+    // for 32 bits is out of range like any number above kMaxNumber.
+    uint32_t number = 0;
+    const auto [afterDigits, error] = std::from_chars(first, last, number);
+    if (afterDigits == first || error != std::errc() || number == 0 ||
+        number > static_cast<uint32_t>(kMaxNumber) || afterDigits == last || *afterDigits != '.') {
         return std::nullopt;
     }
+    EntryKey key;
+    key.number = static_cast<int32_t>(number);  // [1, kMaxNumber]
+    std::size_t i = static_cast<std::size_t>(afterDigits - first);
     const std::size_t tag_start = ++i;
     while (i < rest.size() && rest[i] >= 'a' && rest[i] <= 'z') {
         ++i;

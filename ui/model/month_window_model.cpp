@@ -83,15 +83,15 @@ void MonthWindowModel::DisplayMonth() {
     if (!form.visible) {
         return;
     }
-    const YearReading year = ReadYearText(form.txbYear);
-    if (year.status != YearTextStatus::Valid) {
-        ShowYearMessage(year.status == YearTextStatus::OutOfRange);
+    const Parsed<int32_t> year = ReadYearText(form.txbYear);
+    if (!year.ok()) {
+        ShowYearMessage(year.status == ParseStatus::OutOfRange);
         return;
     }
     if (!IsMonthPosition(form.cboMonths.listIndex)) {
         return;
     }
-    std::optional<MonthGrid> grid = BuildMonthGrid({.year = year.year,
+    std::optional<MonthGrid> grid = BuildMonthGrid({.year = year.value,
                                                     .month = form.cboMonths.listIndex + 1,
                                                     .julian = form.optJulian,
                                                     .mondayFirst = form.optMonday,
@@ -153,13 +153,13 @@ void MonthWindowModel::cmdDisplayNextMonth_Click(int index) {
     // The list position changes without drawing, so that a year the grid cannot
     // show is reported once, by the final DisplayMonth.
     if (next ? position == kMonthCount - 1 : position == 0) {
-        const YearReading year = ReadYearText(form.txbYear);
-        if (year.status != YearTextStatus::Valid) {
-            ShowYearMessage(year.status == YearTextStatus::OutOfRange);
+        const Parsed<int32_t> year = ReadYearText(form.txbYear);
+        if (!year.ok()) {
+            ShowYearMessage(year.status == ParseStatus::OutOfRange);
             return;
         }
         SetListIndex(next ? 0 : kMonthCount - 1);
-        form.txbYear = std::to_string(int64_t{year.year} + (next ? 1 : -1));
+        form.txbYear = std::to_string(int64_t{year.value} + (next ? 1 : -1));
     } else {
         SetListIndex(position + (next ? 1 : -1));
     }

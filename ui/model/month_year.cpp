@@ -2,39 +2,24 @@
 
 #include <string>
 
+#include "core/number_text.h"
 #include "core/string_utils.h"
 
 namespace tembrel {
 
-YearReading ReadYearText(std::string_view text) {
+Parsed<int32_t> ReadYearText(std::string_view text) {
     std::string kept(TrimSpaces(text));
-    KeepDigitsAndSign(kept, true);
-    if (kept.empty()) {
-        return {};
-    }
     // KeepDigitsAndSign leaves at most one "+" and one "-", both before the
     // first digit; a number has at most one of them.
-    size_t digitsStart = 0;
-    bool negative = false;
-    if (kept[0] == '+' || kept[0] == '-') {
-        negative = kept[0] == '-';
-        digitsStart = 1;
+    KeepDigitsAndSign(kept, true);
+    const std::optional<int64_t> year = WholeNumberOf(kept);
+    if (!year) {
+        return {ParseStatus::Invalid, 0};
     }
-    if (digitsStart >= kept.size() || !IsDigitText(std::string_view(kept).substr(digitsStart))) {
-        return {YearTextStatus::NotANumber, 0};
+    if (*year < INT32_MIN || *year > INT32_MAX) {
+        return {ParseStatus::OutOfRange, 0};
     }
-    int64_t magnitude = 0;  // [0, 2^31] while the loop runs
-    for (size_t i = digitsStart; i < kept.size(); ++i) {
-        magnitude = magnitude * 10 + (kept[i] - '0');
-        if (magnitude > int64_t{INT32_MAX} + 1) {
-            return {YearTextStatus::OutOfRange, 0};
-        }
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX || value < INT32_MIN) {
-        return {YearTextStatus::OutOfRange, 0};
-    }
-    return {YearTextStatus::Valid, static_cast<int32_t>(value)};
+    return {ParseStatus::Valid, static_cast<int32_t>(*year)};
 }
 
 bool IsPlainYearText(std::string_view text) {

@@ -8,50 +8,53 @@ namespace {
 
 struct YearCase {
     const char* text;
-    YearTextStatus status;
+    ParseStatus status;
     int32_t year;
 };
 
+constexpr ParseStatus kValid = ParseStatus::Valid;
+
 TEST(ReadYearText, KeepsDigitsAndOneLeadingSign) {
     const YearCase cases[] = {
-        {"2009", YearTextStatus::Valid, 2009},
-        {"  2009  ", YearTextStatus::Valid, 2009},
-        {"-45", YearTextStatus::Valid, -45},
-        {"+5", YearTextStatus::Valid, 5},
-        {"-0", YearTextStatus::Valid, 0},
-        {"000000012", YearTextStatus::Valid, 12},
-        {"20a9", YearTextStatus::Valid, 209},
-        {"- 45", YearTextStatus::Valid, -45},
-        {"2,009", YearTextStatus::Valid, 2009},
-        {"12-3", YearTextStatus::Valid, 123},  // a minus after a digit is dropped
-        {"2147483647", YearTextStatus::Valid, INT32_MAX},
-        {"-2147483648", YearTextStatus::Valid, INT32_MIN},
+        {"2009", kValid, 2009},
+        {"  2009  ", kValid, 2009},
+        {"-45", kValid, -45},
+        {"+5", kValid, 5},
+        {"-0", kValid, 0},
+        {"000000012", kValid, 12},
+        {"20a9", kValid, 209},
+        {"- 45", kValid, -45},
+        {"2,009", kValid, 2009},
+        {"12-3", kValid, 123},  // a minus after a digit is dropped
+        {"2147483647", kValid, INT32_MAX},
+        {"-2147483648", kValid, INT32_MIN},
     };
     for (const YearCase& c : cases) {
-        const YearReading reading = ReadYearText(c.text);
+        const Parsed<int32_t> reading = ReadYearText(c.text);
         EXPECT_EQ(reading.status, c.status) << c.text;
-        EXPECT_EQ(reading.year, c.year) << c.text;
+        EXPECT_EQ(reading.value, c.year) << c.text;
     }
 }
 
-TEST(ReadYearText, TellsEmptySignsOnlyAndOverflowApart) {
+TEST(ReadYearText, TellsTextsWithoutANumberFromOverflow) {
     const YearCase cases[] = {
-        {"", YearTextStatus::Empty, 0},
-        {"   ", YearTextStatus::Empty, 0},
-        {"abc", YearTextStatus::Empty, 0},
-        {"+", YearTextStatus::NotANumber, 0},
-        {"-", YearTextStatus::NotANumber, 0},
-        {"+-5", YearTextStatus::NotANumber, 0},
-        {"-+5", YearTextStatus::NotANumber, 0},
-        {"x-y", YearTextStatus::NotANumber, 0},
-        {"2147483648", YearTextStatus::OutOfRange, 0},
-        {"-2147483649", YearTextStatus::OutOfRange, 0},
-        {"99999999999999999999999999999", YearTextStatus::OutOfRange, 0},
+        {"", ParseStatus::Invalid, 0},
+        {"   ", ParseStatus::Invalid, 0},
+        {"abc", ParseStatus::Invalid, 0},
+        {"+", ParseStatus::Invalid, 0},
+        {"-", ParseStatus::Invalid, 0},
+        {"+-5", ParseStatus::Invalid, 0},
+        {"-+5", ParseStatus::Invalid, 0},
+        {"x-y", ParseStatus::Invalid, 0},
+        {"2147483648", ParseStatus::OutOfRange, 0},
+        {"-2147483649", ParseStatus::OutOfRange, 0},
+        {"99999999999999999999999999999", ParseStatus::OutOfRange, 0},
+        {"-99999999999999999999999999999", ParseStatus::OutOfRange, 0},
     };
     for (const YearCase& c : cases) {
-        const YearReading reading = ReadYearText(c.text);
+        const Parsed<int32_t> reading = ReadYearText(c.text);
         EXPECT_EQ(reading.status, c.status) << c.text;
-        EXPECT_EQ(reading.year, 0) << c.text;
+        EXPECT_EQ(reading.value, 0) << c.text;
     }
 }
 
