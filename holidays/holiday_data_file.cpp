@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/number_text.h"
 #include "holidays/text_scan.h"
 
 namespace tembrel::holidays {
@@ -76,8 +77,8 @@ bool ReadMonthDay(std::string_view text, int8_t& month, int8_t& day) {
         !IsDigit(text[3]) || !IsDigit(text[4])) {
         return false;
     }
-    const int m = 10 * (text[0] - '0') + (text[1] - '0');
-    const int d = 10 * (text[3] - '0') + (text[4] - '0');
+    const auto m = static_cast<int>(*WholeNumberOf(text.substr(0, 2)));  // two digits: [0, 99]
+    const auto d = static_cast<int>(*WholeNumberOf(text.substr(3, 2)));
     if (m < 1 || m > 12 || d < 1 || d > DaysInGregorianMonth(2000, m)) {
         return false;
     }
