@@ -51,13 +51,14 @@ int32_t GregorianDayOfYear(const CalDate& date) {
     return kDaysBeforeMonth[date.month - 1] + date.day + (leapDayBefore ? 1 : 0);
 }
 
+// Returns the day number of 1 January of a Gregorian year, or nothing when it
+// has none in 32 bits. The library's arithmetic inlined, as in GregorianDateOf:
+// every week date read passes here.
 std::optional<int32_t> GregorianNewYear(int32_t year) {
-    CalDate date{};
-    date.year = year;
-    date.month = 1;
-    date.day = 1;
-    date.marker = kMarkerGregorian;
-    return JDNOfCalDate(date);
+    if (!roroviri::math::IsYearInArithmeticRange(year)) {
+        return std::nullopt;
+    }
+    return ToJDN(roroviri::math::GregorianMonthStart(year, 1));
 }
 
 // p(y) of the 53-week rule: y + y/4 - y/100 + y/400 with floor division, mod 7.

@@ -23,6 +23,35 @@ int WeeksBeforeMonth(int month) {
     return kQuarterWeeks * quarters + kWeeksBeforeMonthInQuarter[(month - 1) % 3];
 }
 
+// The leap week year that holds a day number, and the day's place in it.
+struct YearAndDay {
+    int32_t year;
+    int dayOfYear;  // [0, 370]: 0 is the Monday of week 1
+};
+
+// Finds the year of a day number in constant time; exact for every 32-bit day
+// number.
+YearAndDay YearAndDayOf(int32_t jdn) {
+    // A year has 364 or 371 days, so the estimate from the mean year length is at
+    // most one year off in either direction.
+    int64_t year =
+        FloorDiv((int64_t{jdn} - kLeapWeekEpochJDN) * kLeapWeekCycleYears, kLeapWeekCycleDays) + 1;
+    if (LeapWeekYearStart(year) > jdn) {
+        --year;
+    } else if (LeapWeekYearStart(year + 1) <= jdn) {
+        ++year;
+    }
+    return {static_cast<int32_t>(year), static_cast<int>(jdn - LeapWeekYearStart(year))};
+}
+
+int16_t WeekOfDay(int dayOfYear) {
+    return static_cast<int16_t>(dayOfYear / 7 + 1);
+}
+
+int16_t WeekdayOfDay(int dayOfYear) {
+    return static_cast<int16_t>(dayOfYear % 7 + 1);
+}
+
 // Returns true for the weekdays a week form date may hold: 1..7, and 0 for the
 // day before the week's Monday.
 bool IsLPWWeekday(int weekday) {
@@ -60,22 +89,8 @@ int64_t LeapWeekYearStart(int64_t year) {
 }
 
 LeapWeekDate LPWDateOf(int32_t jdn) {
-    // A year has 364 or 371 days, so the estimate from the mean year length is at
-    // most one year off in either direction.
-    int64_t year =
-        FloorDiv((int64_t{jdn} - kLeapWeekEpochJDN) * kLeapWeekCycleYears, kLeapWeekCycleDays) + 1;
-    if (LeapWeekYearStart(year) > jdn) {
-        --year;
-    } else if (LeapWeekYearStart(year + 1) <= jdn) {
-        ++year;
-    }
-    const int64_t dayOfYear = jdn - LeapWeekYearStart(year);  // [0, 370]
-    LeapWeekDate date;
-    date.year = static_cast<int32_t>(year);
-    date.week = static_cast<int16_t>(dayOfYear / 7 + 1);
-    date.weekday = static_cast<int16_t>(dayOfYear % 7 + 1);
-    date.jdn = jdn;
-    return date;
+    const YearAndDay found = YearAndDayOf(jdn);
+    return {found.year, 0, 0, WeekOfDay(found.dayOfYear), WeekdayOfDay(found.dayOfYear), jdn};
 }
 
 ParsedDay JDNOfLPWDate(const LeapWeekDate& date) {
@@ -140,17 +155,18 @@ std::optional<LeapWeekDate> LPWFormOf(const LeapWeekDate& date) {
 }
 
 LeapWeekDate LPMDateOf(int32_t jdn) {
-    LeapWeekDate date = LPWDateOf(jdn);
+    const YearAndDay found = YearAndDayOf(jdn);
+    const int dayOfYear = found.dayOfYear;
     // From the day of the year, without branches: quarters of 91 days (35 + 28
     // + 28); the days 364..370 of a leap year (its week 53) are December's 29th
     // to 35th, so the last quarter simply runs on.
-    const int dayOfYear = (date.week - 1) * 7 + (date.weekday - 1);  // [0, 370]
     const int quarter = std::min(dayOfYear / kQuarterDays, 3);
     const int inQuarter = dayOfYear - kQuarterDays * quarter;  // [0, 97]
     const int monthInQuarter = int{inQuarter >= 35} + int{inQuarter >= 63};
-    date.month = static_cast<int16_t>(3 * quarter + monthInQuarter + 1);
-    date.day = static_cast<int16_t>(inQuarter - 7 * kWeeksBeforeMonthInQuarter[monthInQuarter] + 1);
-    return date;
+    const auto month = static_cast<int16_t>(3 * quarter + monthInQuarter + 1);
+    const auto day =
+        static_cast<int16_t>(inQuarter - 7 * kWeeksBeforeMonthInQuarter[monthInQuarter] + 1);
+    return {found.year, month, day, WeekOfDay(dayOfYear), WeekdayOfDay(dayOfYear), jdn};
 }
 
 ParsedDay JDNOfLPMDate(const LeapWeekDate& date) {

@@ -55,9 +55,9 @@ ISOWeekText SplitISOWeekText(std::string_view text) {
     if (weekAndDay.size() != 3 || !IsDigitText(weekAndDay)) {
         return parts;
     }
-    const std::string_view digits = weekAndDay;
-    const auto week = static_cast<int>(*WholeNumberOf(digits.substr(0, 2)));  // [0, 99]
-    const auto weekday = static_cast<int>(*WholeNumberOf(digits.substr(2)));  // [0, 9]
+    // Three digits at fixed places: no reader of runs of digits is needed.
+    const int week = (weekAndDay[0] - '0') * 10 + (weekAndDay[1] - '0');
+    const int weekday = weekAndDay[2] - '0';
     if (week < 1 || week > kMaxWeek || weekday < 1 || weekday > kMaxWeekday) {
         return parts;
     }
@@ -88,16 +88,13 @@ Parsed<ISOWeekDate> ParseISOWeekDate(std::string_view text) {
     if (parts.week == kMaxWeek && !ISOYearHas53Weeks(static_cast<int32_t>(year))) {
         return {ParseStatus::Invalid, ISOWeekDate{}};
     }
-    ISOWeekDate date;
-    date.year = static_cast<int32_t>(year);
-    date.week = parts.week;
-    date.weekday = parts.weekday;
+    const ISOWeekDate date{static_cast<int32_t>(year), parts.week, parts.weekday, 0};
     const std::optional<int32_t> jdn = JDNOfISOWeekDate(date);
     if (!jdn || !IsJDNInRange(*jdn)) {
         return {ParseStatus::OutOfRange, ISOWeekDate{}};
     }
-    date.jdn = *jdn;
-    return {ParseStatus::Valid, date};
+    // Built where it is returned rather than copied from `date` (see ParseDateText).
+    return {ParseStatus::Valid, ISOWeekDate{date.year, date.week, date.weekday, *jdn}};
 }
 
 }  // namespace tembrel

@@ -57,7 +57,8 @@ Parsed<LeapWeekDate> ParseLeapWeekText(std::string_view text, LeapWeekForm form)
         if (!withWeek) {
             return {ParseStatus::Invalid, LeapWeekDate{}};
         }
-        date = *withWeek;
+        date.week = withWeek->week;
+        date.weekday = withWeek->weekday;
     } else {
         date.week = *middle;
         date.weekday = *last;
@@ -69,8 +70,9 @@ Parsed<LeapWeekDate> ParseLeapWeekText(std::string_view text, LeapWeekForm form)
     if (!IsJDNInRange(day.jdn)) {
         return {ParseStatus::OutOfRange, LeapWeekDate{}};
     }
-    date.jdn = day.jdn;
-    return {ParseStatus::Valid, date};
+    // Built where it is returned rather than copied from `date` (see ParseDateText).
+    return {ParseStatus::Valid,
+            LeapWeekDate{date.year, date.month, date.day, date.week, date.weekday, day.jdn}};
 }
 
 }  // namespace
