@@ -7,10 +7,6 @@ namespace tembrel {
 
 namespace {
 
-int64_t FloorDiv(int64_t a, int64_t b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
 // Weeks of a quarter: five, four, four.
 constexpr int kQuarterWeeks = 13;
 constexpr int kWeeksBeforeMonthInQuarter[3] = {0, 5, 9};
@@ -34,8 +30,9 @@ struct YearAndDay {
 YearAndDay YearAndDayOf(int32_t jdn) {
     // A year has 364 or 371 days, so the estimate from the mean year length is at
     // most one year off in either direction.
-    int64_t year =
-        FloorDiv((int64_t{jdn} - kLeapWeekEpochJDN) * kLeapWeekCycleYears, kLeapWeekCycleDays) + 1;
+    int64_t year = LeapWeekFloorDiv((int64_t{jdn} - kLeapWeekEpochJDN) * kLeapWeekCycleYears,
+                                    kLeapWeekCycleDays) +
+                   1;
     if (LeapWeekYearStart(year) > jdn) {
         --year;
     } else if (LeapWeekYearStart(year + 1) <= jdn) {
@@ -52,17 +49,11 @@ int16_t WeekdayOfDay(int dayOfYear) {
     return static_cast<int16_t>(dayOfYear % 7 + 1);
 }
 
-// Returns true for the weekdays a week form date may hold: 1..7, and 0 for the
-// day before the week's Monday.
-bool IsLPWWeekday(int weekday) {
-    return weekday >= 0 && weekday <= 7;
-}
-
 }  // namespace
 
 bool IsLeapWeekYear(int32_t year) {
-    const int64_t value = 71 * int64_t{year} + 203;                // |value| < 2^39
-    const int64_t remainder = value - 400 * FloorDiv(value, 400);  // [0, 399]
+    const int64_t value = 71 * int64_t{year} + 203;                        // |value| < 2^39
+    const int64_t remainder = value - 400 * LeapWeekFloorDiv(value, 400);  // [0, 399]
     return remainder < kLeapWeekLeapYearsPerCycle;
 }
 
@@ -81,28 +72,9 @@ int WeeksInLeapWeekMonth(int month, bool leap) {
     return 4;
 }
 
-int64_t LeapWeekYearStart(int64_t year) {
-    // The years 1 .. year-1 hold floor((71 × year + 132) / 400) leap years: the
-    // count of leap years rises exactly where (71 × i + 203) mod 400 wraps below 71.
-    // For a 32-bit year the result stays below 2^42.
-    return kLeapWeekEpochJDN + 364 * (year - 1) + 7 * FloorDiv(71 * year + 132, 400);
-}
-
 LeapWeekDate LPWDateOf(int32_t jdn) {
     const YearAndDay found = YearAndDayOf(jdn);
     return {found.year, 0, 0, WeekOfDay(found.dayOfYear), WeekdayOfDay(found.dayOfYear), jdn};
-}
-
-ParsedDay JDNOfLPWDate(const LeapWeekDate& date) {
-    if (!IsLPWWeekday(date.weekday)) {
-        return {ParseStatus::Invalid, 0};
-    }
-    const int64_t jdn =
-        LeapWeekYearStart(date.year) + (int64_t{date.week} - 1) * 7 + (int64_t{date.weekday} - 1);
-    if (jdn <= std::numeric_limits<int32_t>::min() || jdn > std::numeric_limits<int32_t>::max()) {
-        return {ParseStatus::OutOfRange, 0};
-    }
-    return {ParseStatus::Valid, static_cast<int32_t>(jdn)};
 }
 
 std::optional<LeapWeekDate> LPMFormOf(const LeapWeekDate& date) {
