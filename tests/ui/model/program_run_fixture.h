@@ -46,7 +46,7 @@ class ProgramRunTest : public ::testing::Test {
     MainForm& Start() {
         main_.reset();
         main_ =
-            std::make_unique<MainForm>(texts, dialogs, clipboard, ProgramVersion{9, 9}, &services);
+            std::make_unique<MainForm>(texts, dialogs, clipboard, ProgramVersion{"9.98"}, &services);
         RunStartUp(*main_);
         return *main_;
     }
