@@ -62,8 +62,8 @@ TEST(ManPage, ExamplesPrintWhatTheyShow) {
         }
     }
     ASSERT_GE(examples.size(), 5u);
-    const std::string path = "PATH=" + std::filesystem::path(TEMBREL_CLI).parent_path().string() +
-                             ":\"$PATH\"; ";
+    const std::string path =
+        "PATH=" + std::filesystem::path(TEMBREL_CLI).parent_path().string() + ":\"$PATH\"; ";
     for (const auto& [command, shown] : examples) {
         if (command.find(" < ") != std::string::npos) {
             continue;
