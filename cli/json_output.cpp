@@ -9,58 +9,81 @@ namespace {
 // Keeps the members in the order they are written, the order the manual lists.
 using Json = nlohmann::ordered_json;
 
+// Sets `target` to `value`, or to null for none.
 template <typename T>
-Json OrNull(const std::optional<T>& value) {
-    return value ? Json(*value) : Json(nullptr);
+void SetOrNull(Json& target, const std::optional<T>& value) {
+    if (value) {
+        target = *value;
+    } else {
+        target = nullptr;
+    }
 }
 
-Json DateJson(const std::optional<DateRecord>& date) {
+// Makes `target` an object, keeping it when it is one: its members, and their
+// storage, stay for the next record.
+Json& AsObject(Json& target) {
+    if (!target.is_object()) {
+        target = Json::object();
+    }
+    return target;
+}
+
+void SetDate(Json& target, const std::optional<DateRecord>& date) {
     if (!date) {
-        return nullptr;
+        target = nullptr;
+        return;
     }
-    return {{"calendar", CalCodeText(date->calendar)},
-            {"text", date->text},
-            {"jdn", date->jdn},
-            {"weekday", date->weekday},
-            {"iso_weekday", date->isoWeekday}};
+    Json& object = AsObject(target);
+    object["calendar"] = CalCodeText(date->calendar);
+    object["text"] = date->text;
+    object["jdn"] = date->jdn;
+    object["weekday"] = date->weekday;
+    object["iso_weekday"] = date->isoWeekday;
 }
 
-Json BreakdownJson(const std::optional<Breakdown>& breakdown) {
+void SetBreakdown(Json& target, const std::optional<Breakdown>& breakdown) {
     if (!breakdown) {
-        return nullptr;
+        target = nullptr;
+        return;
     }
-    return {{"years", breakdown->years},
-            {"months", breakdown->months},
-            {"weeks", breakdown->weeks},
-            {"days", breakdown->days}};
+    Json& object = AsObject(target);
+    object["years"] = breakdown->years;
+    object["months"] = breakdown->months;
+    object["weeks"] = breakdown->weeks;
+    object["days"] = breakdown->days;
 }
 
-Json MessageJson(const std::optional<MessageRecord>& message) {
+void SetMessage(Json& target, const std::optional<MessageRecord>& message) {
     if (!message) {
-        return nullptr;
+        target = nullptr;
+        return;
     }
-    return {{"code", message->code}, {"text", message->text}};
+    Json& object = AsObject(target);
+    object["code"] = message->code;
+    object["text"] = message->text;
 }
 
 }  // namespace
 
 void AppendJson(const ComputationRecord& record, size_t line, std::string& out) {
-    Json object = Json::object();
-    if (line > 0) {
-        object["line"] = line;
-    }
-    object["input"] = {{"first", OrNull(record.firstInput)},
-                       {"difference", record.differenceInput},
-                       {"second", record.secondInput}};
+    // One object per thread, filled anew for each record: a batch writes
+    // millions, and a new object for each would spend most of its time taking
+    // and giving back memory for the same members.
+    thread_local Json object;
+    SetOrNull(object["line"], line > 0 ? std::optional<size_t>(line) : std::nullopt);
+    Json& input = AsObject(object["input"]);
+    SetOrNull(input["first"], record.firstInput);
+    input["difference"] = record.differenceInput;
+    input["second"] = record.secondInput;
     object["kind"] = KindName(record.kind);
-    object["first"] = DateJson(record.first);
-    object["second"] = DateJson(record.second);
-    object["difference"] = OrNull(record.difference);
-    object["days"] = OrNull(record.days);
-    object["months"] = OrNull(record.months);
-    object["breakdown"] = BreakdownJson(record.breakdown);
+    SetDate(object["first"], record.first);
+    SetDate(object["second"], record.second);
+    SetOrNull(object["difference"], record.difference);
+    SetOrNull(object["days"], record.days);
+    SetOrNull(object["months"], record.months);
+    SetBreakdown(object["breakdown"], record.breakdown);
     object["report"] = record.report;
-    object["message"] = MessageJson(record.message);
+    SetMessage(object["message"], record.message);
     out += object.dump(-1, ' ', false, Json::error_handler_t::replace);
     out += '\n';
 }

@@ -133,7 +133,8 @@ TEST(Cli, StructuredFormatsGiveEachComputationItsRecordAndKeepTheExitStatus) {
     ProcessResult result = Cli({"-1", "2008-01-15", "--second-cal", "ISO", "--format", "json"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
-              R"({"input":{"first":"2008-01-15","difference":"","second":""},"kind":"conversion",)"
+              R"({"line":null,"input":{"first":"2008-01-15","difference":"","second":""},)"
+              R"("kind":"conversion",)"
               R"("first":{"calendar":"CE","text":"2008-01-15","jdn":2454481,"weekday":"Tuesday",)"
               R"("iso_weekday":2},"second":{"calendar":"ISO","text":"2008-W03-2","jdn":2454481,)"
               R"("weekday":"Tuesday","iso_weekday":2},"difference":null,"days":null,"months":null,)"

@@ -349,8 +349,8 @@ def compare(where, cli, arguments, stdin, options, months_unit, batch):
         line = f"{where}, line {number}"
         if obj["report"] != report:
             fail(line, f"JSON report {obj['report']!r}, text {report!r}")
-        if batch and obj.get("line") != number:
-            fail(line, f"numbered {obj.get('line')}")
+        if obj["line"] != (number if batch else None):
+            fail(line, f"numbered {obj['line']}")
         check_message(line, obj, batch)
         check_date(line + ", first date", obj["first"], first_calendar(arguments), options)
         check_date(line + ", second date", obj["second"], second_calendar(arguments), options)
