@@ -16,6 +16,7 @@
 #include "core/calendar_tables.h"
 #include "core/date_parsing.h"
 #include "core/notation.h"
+#include "tests/cli/shipped_texts_test.h"
 #include "tests/support/random_date_texts.h"
 #include "text/calendar_names.h"
 
@@ -24,15 +25,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-class StructuredOutputTest : public ::testing::Test {
-  protected:
-    StructuredOutputTest() {
-        const ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
-        EXPECT_TRUE(load.ok()) << load.message;
-        texts.SetStartUpCompleted(true);
-    }
-    ProgramTexts texts;
-};
+using StructuredOutputTest = ShippedTextsTest;
 
 // A day of the years 1..9999 mostly, else of the whole range.
 int32_t RandomJDN(std::mt19937& random) {
