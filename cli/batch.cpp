@@ -227,8 +227,9 @@ void Work(BatchStreams& streams, LineComputer& computer, Block& block,
 
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
                                   const ProgramTexts& texts, int32_t today, unsigned threads) {
-    const std::string_view header = OutputHeader(options.format);
-    std::fwrite(header.data(), 1, header.size(), output);
+    if (const std::string_view header = OutputHeader(options.format); !header.empty()) {
+        std::fwrite(header.data(), 1, header.size(), output);
+    }
     BatchStreams streams(input, output);
     LineComputer computer(options, texts, today);
     Block block;
