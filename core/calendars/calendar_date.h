@@ -26,7 +26,7 @@ enum class DateCheck : int8_t {
     NoSuchDay,        // the month has no such day (day 30 of a 29-day month)
     NoSuchLeapMonth,  // a leap mark on a month that is not a leap month that year
     NoSuchPlace,      // a place of the Maya long count beyond its digits (uinal 18)
-    NoSuchCycleYear,  // a year of a sixty-year cycle outside 1..60, or a cycle below 1
+    NoSuchCycleYear,  // a year of a sixty-year cycle outside 1..60
     PhantomDay,       // the spreadsheet serial 60, the 29 February 1900 that never was
     OutOfRange,       // the day lies outside lngMinJDN..lngMaxJDN or the calendar's range
 };
