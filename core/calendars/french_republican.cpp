@@ -52,7 +52,7 @@ int64_t YearStart(int64_t year) {
 
 bool IsFrenchRepublicanLeapYear(int64_t year) {
     if (year >= 1 && year <= 19) {
-        return year % 4 == 3;
+        return year == 3 || year == 7 || year == 11 || year == 15;
     }
     return IsRommeLeapYear(year);
 }
