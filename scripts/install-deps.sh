@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with
   xvfb xauth ncal
+  # the world's calendars are compared with ICU's (a test-time reference only)
+  python3 python3-icu
   # the desktop entry checker
   desktop-file-utils
 )
