@@ -42,13 +42,13 @@ int32_t AstronomicalNewYear(int32_t year) {
 
 YmdDate DateOfDayInYear(int32_t year, int32_t dayOfYear, int intercalaryDays) {
     if (dayOfYear < kDaysBeforeIntercalary) {
-        return {year, dayOfYear / kMonthDays + 1, dayOfYear % kMonthDays + 1};
+        return MakeYmdDate(year, dayOfYear / kMonthDays + 1, dayOfYear % kMonthDays + 1);
     }
     const int32_t afterMonth18 = dayOfYear - kDaysBeforeIntercalary;
     if (afterMonth18 < intercalaryDays) {
-        return {year, 0, afterMonth18 + 1};
+        return MakeYmdDate(year, 0, afterMonth18 + 1);
     }
-    return {year, 19, afterMonth18 - intercalaryDays + 1};
+    return MakeYmdDate(year, 19, afterMonth18 - intercalaryDays + 1);
 }
 
 }  // namespace
@@ -59,6 +59,10 @@ int64_t BahaiNewYear(int32_t year) {
     }
     thread_local YearCache<int32_t, 64> newYears;
     return newYears.Get(year, AstronomicalNewYear);
+}
+
+int32_t LastBahaiJdn() {
+    return static_cast<int32_t>(BahaiNewYear(kLastBahaiYear + 1) - 1);
 }
 
 int BahaiIntercalaryDays(int32_t year) {
@@ -121,7 +125,8 @@ JdnResult BahaiDateToJdn(const YmdDate& date) {
     if (date.month < 0 || date.month > 19) {
         return Refused(DateCheck::NoSuchMonth);
     }
-    const int intercalaryDays = BahaiIntercalaryDays(date.year);
+    const int64_t newYear = BahaiNewYear(date.year);
+    const int intercalaryDays = static_cast<int>(BahaiNewYear(date.year + 1) - newYear) - 361;
     const int monthLength = date.month == 0 ? intercalaryDays : kMonthDays;
     if (date.day < 1 || date.day > monthLength) {
         return Refused(DateCheck::NoSuchDay);
@@ -132,7 +137,7 @@ JdnResult BahaiDateToJdn(const YmdDate& date) {
     } else if (date.month == 19) {
         daysBefore = kDaysBeforeIntercalary + intercalaryDays;
     }
-    return calendar_math::DayOfCount(BahaiNewYear(date.year) + daysBefore + date.day - 1);
+    return calendar_math::DayOfCount(newYear + daysBefore + date.day - 1);
 }
 
 }  // namespace tembrel

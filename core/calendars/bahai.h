@@ -28,6 +28,9 @@ inline constexpr int32_t kLastBahaiYear = 1157;
 // Returns the day number of Naw-Rúz of a year up to kLastBahaiYear + 1.
 int64_t BahaiNewYear(int32_t year);
 
+// Returns the last day of kLastBahaiYear, the last day of the calendar.
+int32_t LastBahaiJdn();
+
 // Returns the number of days of Ayyám-i-Há (4 or 5) of a year up to
 // kLastBahaiYear; 0 beyond it.
 int BahaiIntercalaryDays(int32_t year);

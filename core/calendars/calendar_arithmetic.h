@@ -85,19 +85,29 @@ constexpr YearAndDay GregorianPatternYear(int64_t daysFromCycleStart) {
             static_cast<int32_t>(dayOfYear)};
 }
 
+// Year indexes within ±(kMaxYearMagnitude + 4000), moved forward by this many
+// whole cycles, are positive, so that the divisions below are unsigned.
+inline constexpr int64_t kGregorianYearShift = kGregorianCycleYears * 21000;
+static_assert(kGregorianYearShift > kMaxYearMagnitude + 4000);
+
 // Returns the days from the start of such a cycle to the start of the year with
-// that index; the index within ±kMaxYearMagnitude.
+// that index; the index within ±(kMaxYearMagnitude + 4000).
 constexpr int64_t GregorianPatternYearStart(int64_t yearIndex) {
+    const auto shifted = static_cast<uint64_t>(yearIndex + kGregorianYearShift);  // < 2^25
     // 365 days a year, one more after every fourth year, one less after every
     // hundredth and one more after every four hundredth.
-    return 365 * yearIndex + FloorDiv(yearIndex, 4) - FloorDiv(yearIndex, 100) +
-           FloorDiv(yearIndex, 400);
+    const uint64_t days = 365 * shifted + shifted / 4 - shifted / 100 + shifted / 400;  // < 2^34
+    return static_cast<int64_t>(days) -
+           kGregorianYearShift / kGregorianCycleYears * kGregorianCycleDays;
 }
 
 // Returns true for a Gregorian leap year; any 64-bit year.
 constexpr bool IsGregorianLeapYear(int64_t year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
+
+static_assert(GregorianPatternYearStart(-1) == -366 && GregorianPatternYearStart(400) == 146097 &&
+              GregorianPatternYearStart(-400) == -146097 && GregorianPatternYearStart(4) == 1461);
 
 // The day number of 1 January of year 1, where a cycle of years 1..400 begins,
 // and of 1 March of year 0, where a cycle of "March years" 0..399 begins (each

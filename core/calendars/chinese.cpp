@@ -155,6 +155,14 @@ MonthInSui FindMonth(int64_t gregorianYear, int month, bool leap) {
 
 }  // namespace
 
+int32_t FirstChineseJdn() {
+    return NewYearDay(kFirstAstronomicalYear);
+}
+
+int32_t LastChineseJdn() {
+    return NewYearDay(kLastAstronomicalYear + 1) - 1;
+}
+
 std::optional<ChineseDate> ChineseDateOfJdn(int32_t jdn) {
     const int64_t gregorianYear = calendar_math::GregorianYearOf(jdn).year;
     if (gregorianYear < kFirstAstronomicalYear || gregorianYear > kLastAstronomicalYear + 1) {

@@ -40,6 +40,11 @@ constexpr int64_t GregorianYearOfChineseYear(int64_t cycle, int64_t year) {
     return 60 * (cycle - 1) + year - 2637;
 }
 
+// Return the first and the last day of the range: the new year of -1000 and the
+// day before the new year of 3001.
+int32_t FirstChineseJdn();
+int32_t LastChineseJdn();
+
 // Returns the date of a day number; empty outside the Chinese years that begin
 // in the Gregorian years -1000..3000.
 std::optional<ChineseDate> ChineseDateOfJdn(int32_t jdn);

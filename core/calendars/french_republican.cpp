@@ -9,9 +9,6 @@ namespace tembrel {
 
 namespace {
 
-using calendar_math::FloorDiv;
-using calendar_math::FloorMod;
-
 // Romme's 4000 years: 1000 fourth years, less 30 century years, less the year
 // 4000 itself.
 constexpr int64_t kCycleYears = 4000;
@@ -24,17 +21,24 @@ constexpr int64_t kShiftCycles = 1474;
 static_assert(kShiftCycles * kCycleDays >
               -int64_t{std::numeric_limits<int32_t>::min()} + kFrenchRepublicanEpochJdn);
 
+// Years within ±(2^23 + 4000), moved forward by this many cycles, are positive.
+constexpr int64_t kShiftYears = kCycleYears * 2200;
+static_assert(kShiftYears > calendar_math::kMaxYearMagnitude + 4000);
+
 bool IsRommeLeapYear(int64_t year) {
-    const int64_t inCycle = FloorMod(year, 400);
-    return FloorMod(year, 4) == 0 && inCycle != 100 && inCycle != 200 && inCycle != 300 &&
-           FloorMod(year, kCycleYears) != 0;
+    const auto shifted = static_cast<uint64_t>(year + kShiftYears);
+    const uint64_t inCycle = shifted % 400;
+    return shifted % 4 == 0 && inCycle != 100 && inCycle != 200 && inCycle != 300 &&
+           shifted % kCycleYears != 0;
 }
 
 // Returns the days from the epoch to the start of a year by Romme's rule.
 int64_t RommeYearStart(int64_t year) {
     // The Gregorian pattern counted from year 1, less one day after every 4000th
     // year.
-    return calendar_math::GregorianPatternYearStart(year - 1) - FloorDiv(year - 1, kCycleYears);
+    const auto shifted = static_cast<uint64_t>(year - 1 + kShiftYears);
+    return calendar_math::GregorianPatternYearStart(year - 1) -
+           static_cast<int64_t>(shifted / kCycleYears) + kShiftYears / kCycleYears;
 }
 
 // The years whose start the equinox put one day after Romme's: each follows a

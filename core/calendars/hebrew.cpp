@@ -103,19 +103,53 @@ constexpr std::array<MonthStarts, 6> kStarts = {StartsOfKind(0), StartsOfKind(1)
 static_assert(kStarts[0][12] == 353 && kStarts[2][12] == 355 && kStarts[3][13] == 383 &&
               kStarts[5][13] == 385);
 
-// The new year of a shifted year and the length of that year.
-struct YearSpan {
-    uint64_t newYear;  // days from the shifted epoch
-    int kind;
+// A shifted year: its new year, the next one, and its kind.
+struct HebrewYear {
+    uint64_t year = 0;         // shifted; 0 for none (every shifted year is positive)
+    uint64_t newYear = 0;      // days from the shifted epoch
+    uint64_t nextNewYear = 0;  // the first day of the next year
+    int kind = 0;
 };
 
-YearSpan SpanOfShiftedYear(uint64_t year) {
+HebrewYear ComputeYear(uint64_t year, uint64_t e0, uint64_t e1, uint64_t e2, uint64_t e3) {
+    const uint64_t newYear = NewYear(e0, e1, e2);
+    const uint64_t nextNewYear = NewYear(e1, e2, e3);
+    return {year, newYear, nextNewYear, KindOfLength(nextNewYear - newYear)};
+}
+
+// Each thread keeps the last year it converted: days of the same year, the
+// common case of a batch of dates and of a walk through the days, then need no
+// molad at all.
+thread_local HebrewYear lastYear;
+
+const HebrewYear& YearOfShiftedYear(uint64_t year) {
+    if (lastYear.year != year) {
+        lastYear = ComputeYear(year, ElapsedDays(year - 1), ElapsedDays(year),
+                               ElapsedDays(year + 1), ElapsedDays(year + 2));
+    }
+    return lastYear;
+}
+
+const HebrewYear& YearOfDay(uint64_t days) {
+    if (days >= lastYear.newYear && days < lastYear.nextNewYear) {
+        return lastYear;
+    }
+    // The largest count of months whose molad falls on or before the day, and
+    // the largest year whose molad of Tishri does.
+    const uint64_t months =
+        (kPartsPerDay * days + kPartsPerDay - 1 - kFirstMoladParts) / kPartsPerMonth;  // < 2^28
+    const uint64_t year = (19 * months + 252) / 235;  // shifted, < 2^24
+    // The postponements put the new year at most three days after its molad,
+    // so the day belongs to that year or the one before.
     const uint64_t e0 = ElapsedDays(year - 1);
     const uint64_t e1 = ElapsedDays(year);
     const uint64_t e2 = ElapsedDays(year + 1);
-    const uint64_t e3 = ElapsedDays(year + 2);
-    const uint64_t newYear = NewYear(e0, e1, e2);
-    return {newYear, KindOfLength(NewYear(e1, e2, e3) - newYear)};
+    if (days < NewYear(e0, e1, e2)) {
+        lastYear = ComputeYear(year - 1, ElapsedDays(year - 2), e0, e1, e2);
+    } else {
+        lastYear = ComputeYear(year, e0, e1, e2, ElapsedDays(year + 2));
+    }
+    return lastYear;
 }
 
 // Returns the position of a month in its year's order from Tishri.
@@ -137,8 +171,7 @@ int HebrewYearLength(int32_t year) {
     if (!IsConvertibleYear(year)) {
         return 0;
     }
-    const YearSpan span = SpanOfShiftedYear(static_cast<uint64_t>(year + kShiftYears));
-    return kStarts[span.kind][13];
+    return kStarts[YearOfShiftedYear(static_cast<uint64_t>(year + kShiftYears)).kind][13];
 }
 
 int HebrewMonthLength(int32_t year, int32_t month) {
@@ -147,43 +180,24 @@ int HebrewMonthLength(int32_t year, int32_t month) {
         return 0;
     }
     const MonthStarts& starts =
-        kStarts[SpanOfShiftedYear(static_cast<uint64_t>(year + kShiftYears)).kind];
+        kStarts[YearOfShiftedYear(static_cast<uint64_t>(year + kShiftYears)).kind];
     const int position = PositionOfMonth(month, leap);
     return starts[position + 1] - starts[position];
 }
 
 YmdDate HebrewDateOfJdn(int32_t jdn) {
     const auto days = static_cast<uint64_t>(int64_t{jdn} - kHebrewEpochJdn + kShiftDays);  // < 2^33
-    // The largest count of months whose molad falls on or before the day, and
-    // the largest year whose molad of Tishri does.
-    const uint64_t months =
-        (kPartsPerDay * days + kPartsPerDay - 1 - kFirstMoladParts) / kPartsPerMonth;  // < 2^28
-    uint64_t year = (19 * months + 252) / 235;  // shifted, < 2^24
-    // The postponements put the new year at most three days after its molad,
-    // so the day belongs to that year or the one before.
-    const uint64_t e0 = ElapsedDays(year - 1);
-    const uint64_t e1 = ElapsedDays(year);
-    const uint64_t e2 = ElapsedDays(year + 1);
-    uint64_t newYear = NewYear(e0, e1, e2);
-    uint64_t nextNewYear = 0;
-    if (days < newYear) {
-        --year;
-        nextNewYear = newYear;
-        newYear = NewYear(ElapsedDays(year - 1), e0, e1);
-    } else {
-        nextNewYear = NewYear(e1, e2, ElapsedDays(year + 2));
-    }
-    const int kind = KindOfLength(nextNewYear - newYear);
-    const MonthStarts& starts = kStarts[kind];
-    const auto dayOfYear = static_cast<int32_t>(days - newYear);  // [0, 384]
+    const HebrewYear& year = YearOfDay(days);
+    const MonthStarts& starts = kStarts[year.kind];
+    const auto dayOfYear = static_cast<int32_t>(days - year.newYear);  // [0, 384]
     // Months of 29 or 30 days: the position is dayOfYear / 30 or the next one.
     int position = dayOfYear / 30;
     if (dayOfYear >= starts[position + 1]) {
         ++position;
     }
-    const int32_t month = kind >= 3 ? kLeapOrder[position] : kCommonOrder[position];
-    return {static_cast<int32_t>(static_cast<int64_t>(year) - kShiftYears), month,
-            dayOfYear - starts[position] + 1};
+    const int32_t month = year.kind >= 3 ? kLeapOrder[position] : kCommonOrder[position];
+    return MakeYmdDate(static_cast<int64_t>(year.year) - kShiftYears, month,
+                       dayOfYear - starts[position] + 1);
 }
 
 JdnResult HebrewDateToJdn(const YmdDate& date) {
@@ -194,13 +208,13 @@ JdnResult HebrewDateToJdn(const YmdDate& date) {
     if (date.month < 1 || date.month > (leap ? 13 : 12)) {
         return Refused(DateCheck::NoSuchMonth);
     }
-    const YearSpan span = SpanOfShiftedYear(static_cast<uint64_t>(date.year + kShiftYears));
-    const MonthStarts& starts = kStarts[span.kind];
+    const HebrewYear& year = YearOfShiftedYear(static_cast<uint64_t>(date.year + kShiftYears));
+    const MonthStarts& starts = kStarts[year.kind];
     const int position = PositionOfMonth(date.month, leap);
     if (date.day < 1 || date.day > starts[position + 1] - starts[position]) {
         return Refused(DateCheck::NoSuchDay);
     }
-    return calendar_math::DayOfCount(static_cast<int64_t>(span.newYear) - kShiftDays +
+    return calendar_math::DayOfCount(static_cast<int64_t>(year.newYear) - kShiftDays +
                                      kHebrewEpochJdn + starts[position] + date.day - 1);
 }
 

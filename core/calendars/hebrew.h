@@ -15,7 +15,8 @@
 // year, Kislev 29 in a 353- or 383-day year.
 //
 // Exact both ways for every 32-bit day number, in a bounded number of steps: the
-// year comes from the count of months up to the day.
+// year comes from the count of months up to the day. Each thread keeps the last
+// year it converted, so days of the same year need no molad.
 #pragma once
 
 #include <cstdint>

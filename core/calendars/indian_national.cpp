@@ -50,14 +50,14 @@ YmdDate IndianNationalDateOfJdn(int32_t jdn) {
     const int32_t chaitra =
         kChaitraDays + (calendar_math::IsGregorianLeapYear(gregorian.year) ? 1 : 0);
     if (day < chaitra) {
-        return {year, 1, day + 1};
+        return MakeYmdDate(year, 1, day + 1);
     }
     const int32_t afterChaitra = day - chaitra;  // [0, 334]
     if (afterChaitra < kLongMonthsDays) {
-        return {year, afterChaitra / 31 + 2, afterChaitra % 31 + 1};
+        return MakeYmdDate(year, afterChaitra / 31 + 2, afterChaitra % 31 + 1);
     }
     const int32_t shortMonthsDay = afterChaitra - kLongMonthsDays;  // [0, 179]
-    return {year, shortMonthsDay / 30 + 7, shortMonthsDay % 30 + 1};
+    return MakeYmdDate(year, shortMonthsDay / 30 + 7, shortMonthsDay % 30 + 1);
 }
 
 JdnResult IndianNationalDateToJdn(const YmdDate& date) {

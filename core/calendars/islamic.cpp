@@ -9,9 +9,6 @@ namespace tembrel {
 
 namespace {
 
-using calendar_math::FloorDiv;
-using calendar_math::FloorMod;
-
 constexpr int64_t kCycleYears = 30;
 constexpr int64_t kCycleDays = 30 * 354 + 11;
 static_assert(kCycleDays == 10631);
@@ -22,10 +19,20 @@ constexpr int64_t kShiftCycles = 202200;
 static_assert(kShiftCycles * kCycleDays >
               -int64_t{std::numeric_limits<int32_t>::min()} + kIslamicEpochJdn);
 
-// Returns the days from the epoch to the start of a year: 354 a year and the
-// leap days of the years before, floor((3 + 11 × year) / 30).
+// Years within ±2^23, moved forward by this many cycles, are positive.
+constexpr int64_t kShiftYearCycles = 280000;
+static_assert(kShiftYearCycles * kCycleYears > calendar_math::kMaxYearMagnitude);
+
+// Returns the days from the epoch to the start of a year moved forward by whole
+// cycles, moved forward by as many cycles of days: 354 a year and the leap days
+// of the years before, floor((3 + 11 × year) / 30).
+constexpr uint64_t ShiftedYearStart(uint64_t shiftedYear) {
+    return 354 * (shiftedYear - 1) + (3 + 11 * shiftedYear) / kCycleYears;  // < 2^42
+}
+
 int64_t YearStart(int64_t year) {
-    return 354 * (year - 1) + FloorDiv(3 + 11 * year, kCycleYears);
+    const auto shifted = static_cast<uint64_t>(year + kShiftYearCycles * kCycleYears);
+    return static_cast<int64_t>(ShiftedYearStart(shifted)) - kShiftYearCycles * kCycleDays;
 }
 
 // Returns the days of the months before month 1..12: 29 × (month - 1) plus one
@@ -37,7 +44,7 @@ constexpr int32_t DaysBeforeMonth(int32_t month) {
 }  // namespace
 
 bool IsIslamicLeapYear(int64_t year) {
-    return FloorMod(14 + 11 * year, kCycleYears) < 11;
+    return calendar_math::FloorMod(14 + 11 * year, kCycleYears) < 11;
 }
 
 int IslamicMonthLength(int64_t year, int32_t month) {
@@ -55,14 +62,13 @@ YmdDate IslamicDateOfJdn(int32_t jdn) {
                                             kShiftCycles * kCycleDays);  // < 2^33
     // The year whose start YearStart places at or before the day: the inverse
     // of its floor, exact for every day.
-    const auto shiftedYear = static_cast<int64_t>((30 * days + 10646) / kCycleDays);  // < 2^29
-    const int64_t year = shiftedYear - kShiftCycles * kCycleYears;
-    const auto dayOfYear = static_cast<int32_t>(
-        static_cast<int64_t>(days) - kShiftCycles * kCycleDays - YearStart(year));  // [0, 354]
+    const uint64_t shiftedYear = (30 * days + 10646) / kCycleDays;  // < 2^29
+    const int64_t year = static_cast<int64_t>(shiftedYear) - kShiftCycles * kCycleYears;
+    const auto dayOfYear = static_cast<int32_t>(days - ShiftedYearStart(shiftedYear));  // [0, 354]
     // The months before the day's: DaysBeforeMonth(m) = ceil(29.5 × (m - 1)), so
     // m - 1 = floor(2 × day / 59); day 354 of a leap year stays in month 12.
     const int32_t month = std::min(2 * dayOfYear / 59, 11) + 1;
-    return {static_cast<int32_t>(year), month, dayOfYear - DaysBeforeMonth(month) + 1};
+    return MakeYmdDate(year, month, dayOfYear - DaysBeforeMonth(month) + 1);
 }
 
 JdnResult IslamicDateToJdn(const YmdDate& date) {

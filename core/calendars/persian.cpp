@@ -42,22 +42,31 @@ bool IsAstronomicalYear(int64_t year) {
 // The six months of 31 days come first.
 constexpr int32_t kLongMonthsDays = 6 * 31;
 
+// Returns the date of a day of a year counted from 0.
+YmdDate DateOfDayInYear(int32_t year, int32_t dayOfYear) {
+    if (dayOfYear < kLongMonthsDays) {
+        return MakeYmdDate(year, dayOfYear / 31 + 1, dayOfYear % 31 + 1);
+    }
+    const int32_t shortMonthsDay = dayOfYear - kLongMonthsDays;  // [0, 179]
+    return MakeYmdDate(year, shortMonthsDay / 30 + 7, shortMonthsDay % 30 + 1);
+}
+
 }  // namespace
 
 int64_t ArithmeticPersianNewYear(int64_t year) {
     return kArithmeticBase + 365 * (year - 1) + FloorDiv(8 * year + 21, kCycleYears);
 }
 
-int64_t PersianNewYear(int32_t year) {
+int64_t PersianNewYear(int64_t year) {
     if (!IsAstronomicalYear(year)) {
         return ArithmeticPersianNewYear(year);
     }
     thread_local YearCache<int32_t, 64> newYears;
-    return newYears.Get(year, AstronomicalNewYear);
+    return newYears.Get(static_cast<int32_t>(year), AstronomicalNewYear);
 }
 
 bool IsPersianLeapYear(int32_t year) {
-    return PersianNewYear(year + 1) - PersianNewYear(year) == 366;
+    return PersianNewYear(int64_t{year} + 1) - PersianNewYear(year) == 366;
 }
 
 int PersianMonthLength(int32_t year, int32_t month) {
@@ -77,6 +86,10 @@ YmdDate PersianDateOfJdn(int32_t jdn) {
     // it, so the year is that one or a neighbour.
     const int64_t days = int64_t{jdn} - kArithmeticBase;  // |days| < 2^32
     auto year = static_cast<int32_t>(FloorDiv(kCycleYears * days + 12056, kCycleDays));
+    if (!IsAstronomicalYear(year - 1) && !IsAstronomicalYear(year) &&
+        !IsAstronomicalYear(year + 1)) {
+        return DateOfDayInYear(year, static_cast<int32_t>(jdn - ArithmeticPersianNewYear(year)));
+    }
     int64_t newYear = PersianNewYear(year);
     int64_t nextNewYear = 0;
     if (jdn < newYear) {
@@ -84,18 +97,13 @@ YmdDate PersianDateOfJdn(int32_t jdn) {
         nextNewYear = newYear;
         newYear = PersianNewYear(year);
     } else {
-        nextNewYear = PersianNewYear(year + 1);
+        nextNewYear = PersianNewYear(int64_t{year} + 1);
         if (jdn >= nextNewYear) {
             ++year;
             newYear = nextNewYear;
         }
     }
-    const auto dayOfYear = static_cast<int32_t>(jdn - newYear);  // [0, 365]
-    if (dayOfYear < kLongMonthsDays) {
-        return {year, dayOfYear / 31 + 1, dayOfYear % 31 + 1};
-    }
-    const int32_t shortMonthsDay = dayOfYear - kLongMonthsDays;  // [0, 179]
-    return {year, shortMonthsDay / 30 + 7, shortMonthsDay % 30 + 1};
+    return DateOfDayInYear(year, static_cast<int32_t>(jdn - newYear));
 }
 
 JdnResult PersianDateToJdn(const YmdDate& date) {

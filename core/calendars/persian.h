@@ -29,8 +29,8 @@ namespace tembrel {
 inline constexpr int32_t kFirstAstronomicalPersianYear = -1619;
 inline constexpr int32_t kLastAstronomicalPersianYear = 2379;
 
-// Returns the day number of 1 Farvardin of a year; any year within ±2^23.
-int64_t PersianNewYear(int32_t year);
+// Returns the day number of 1 Farvardin of a year; any year within ±2^40.
+int64_t PersianNewYear(int64_t year);
 
 // Returns the day number of 1 Farvardin by the 33-year rule alone.
 int64_t ArithmeticPersianNewYear(int64_t year);

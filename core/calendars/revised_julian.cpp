@@ -9,7 +9,6 @@ namespace tembrel {
 
 namespace {
 
-using calendar_math::FloorDiv;
 using calendar_math::FloorMod;
 
 // The years are counted in "March years" from 1 March to the end of February, so
@@ -33,12 +32,23 @@ constexpr int64_t kShiftCycles = 6540;
 static_assert(kShiftCycles * kCycleDays >
               -int64_t{std::numeric_limits<int32_t>::min()} + kMarchFirstOfYear0);
 
-// Returns the leap days of the years 1..year (negative for a negative year):
-// every fourth year, less the century years, plus those at 200 and 600 of 900.
+// Years within ±(2^23 + 1), moved forward by this many cycles, are positive.
+constexpr int64_t kShiftYears = kCycleYears * 9400;
+static_assert(kShiftYears > calendar_math::kMaxYearMagnitude + 1000);
+
+// Returns every fourth year, less the century years, plus those at 200 and 600
+// of 900, among the years 1..shifted - kShiftYears, plus the same count for the
+// years of the shift.
+constexpr uint64_t ShiftedLeapDays(uint64_t shifted) {
+    return shifted / 4 - shifted / 100 + (shifted - 200) / kCycleYears +
+           (shifted - 600) / kCycleYears + 2;
+}
+
+// Returns the leap days of the years 1..year (negative for a negative year).
 // March year y begins LeapDaysThrough(y) days after 365 × y days.
 int64_t LeapDaysThrough(int64_t year) {
-    return FloorDiv(year, 4) - FloorDiv(year, 100) + FloorDiv(year - 200, kCycleYears) +
-           FloorDiv(year - 600, kCycleYears) + 2;
+    return static_cast<int64_t>(ShiftedLeapDays(static_cast<uint64_t>(year + kShiftYears))) -
+           static_cast<int64_t>(ShiftedLeapDays(kShiftYears));
 }
 
 constexpr int kMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -81,7 +91,7 @@ YmdDate RevisedJulianDateOfJdn(int32_t jdn) {
     const uint32_t dayOfYear = scaled % 1461 / 4;  // [0, 365]
     const int64_t marchYear = (cycles - kShiftCycles) * kCycleYears + 100 * century + yearOfCentury;
     const roroviri::math::CivilDate date = roroviri::math::DateOfMarchDay(marchYear, dayOfYear);
-    return {date.year, date.month, date.day};
+    return MakeYmdDate(date.year, date.month, date.day);
 }
 
 JdnResult RevisedJulianDateToJdn(const YmdDate& date) {

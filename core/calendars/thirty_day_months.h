@@ -53,7 +53,7 @@ JdnResult ArmenianDateToJdn(const YmdDate& date);
 // days after the twelfth month in month 13. Shared with the French Republican
 // calendar, like the next one.
 constexpr YmdDate ThirtyDayMonthOfDay(int64_t year, int32_t dayOfYear) {
-    return {static_cast<int32_t>(year), dayOfYear / 30 + 1, dayOfYear % 30 + 1};
+    return MakeYmdDate(year, dayOfYear / 30 + 1, dayOfYear % 30 + 1);
 }
 
 // Checks month and day of a date whose year begins on `yearStartJdn` (within

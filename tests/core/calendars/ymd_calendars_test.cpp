@@ -44,9 +44,6 @@ int32_t LastAcceptedDay() {
     return lngMaxJDN;
 }
 
-int32_t LastBahaiDay() {
-    return static_cast<int32_t>(BahaiNewYear(kLastBahaiYear + 1) - 1);
-}
 
 template <YmdDate (*kOfJdn)(int32_t)>
 std::optional<YmdDate> Always(int32_t jdn) {
@@ -130,7 +127,7 @@ const YmdCalendar kCalendars[] = {
     // 400 years of the 21 March rule, the change of rules and the astronomical
     // years up to the end of the calendar.
     {"Bahá'í", BahaiDateOfJdn, BahaiDateToJdn, BahaiMonthLength, NextBahaiMonth, 2300000,
-     2817100 - 2300000, LastBahaiDay},
+     2817100 - 2300000, LastBahaiJdn},
 };
 
 class YmdCalendarTest : public ::testing::TestWithParam<YmdCalendar> {};
