@@ -44,7 +44,6 @@ int32_t LastAcceptedDay() {
     return lngMaxJDN;
 }
 
-
 template <YmdDate (*kOfJdn)(int32_t)>
 std::optional<YmdDate> Always(int32_t jdn) {
     return kOfJdn(jdn);
