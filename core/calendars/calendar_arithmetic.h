@@ -48,6 +48,23 @@ constexpr JdnResult DayOfCount(int64_t jdn) {
     return {DateCheck::Valid, static_cast<int32_t>(jdn)};
 }
 
+// Checks the fields of a date of a calendar of years, months and days: a year
+// within ±kMaxYearMagnitude (else OutOfRange), a month 1..months, a day
+// 1..monthLength(year, month). Returns Valid or the first fault.
+template <typename MonthLength>
+constexpr DateCheck CheckYmdFields(const YmdDate& date, int32_t months, MonthLength monthLength) {
+    if (!IsYearConvertible(date.year)) {
+        return DateCheck::OutOfRange;
+    }
+    if (date.month < 1 || date.month > months) {
+        return DateCheck::NoSuchMonth;
+    }
+    if (date.day < 1 || date.day > monthLength(date.year, date.month)) {
+        return DateCheck::NoSuchDay;
+    }
+    return DateCheck::Valid;
+}
+
 // A year of a calendar and the day in it, counted from 0.
 struct YearAndDay {
     int64_t year;

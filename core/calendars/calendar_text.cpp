@@ -31,11 +31,14 @@ UnitPositions PositionsOf(DateOrder order, int yearParts) {
     return {0, yearParts, yearParts + 1};
 }
 
-std::optional<char> SeparatorOf(const NotationOptions& options) {
+// Reads the parts of a date text separated by the date separator of the
+// options (which must be one character).
+std::optional<DateParts> ReadPartsWithOptions(std::string_view text, const NotationOptions& options,
+                                              int count, bool leapMarks) {
     if (options.dateSep.size() != 1) {
         return std::nullopt;
     }
-    return options.dateSep.front();
+    return ReadDateParts(text, options.dateSep.front(), count, leapMarks);
 }
 
 // Returns the value of a part that must be unsigned, such as a month or a day;
@@ -75,9 +78,7 @@ void AppendYmdText(const YmdDate& date, const NotationOptions& options, TextAppe
 
 ParsedDay ReadYmdText(std::string_view text, const NotationOptions& options,
                       JdnResult (*toJdn)(const YmdDate&)) {
-    const std::optional<char> separator = SeparatorOf(options);
-    const std::optional<DateParts> parts =
-        separator ? ReadDateParts(text, *separator, 3, false) : std::nullopt;
+    const std::optional<DateParts> parts = ReadPartsWithOptions(text, options, 3, false);
     if (!parts) {
         return kInvalidText;
     }
@@ -116,9 +117,7 @@ void AppendChineseText(const ChineseDate& date, const NotationOptions& options, 
 }
 
 ParsedDay ReadChineseText(std::string_view text, const NotationOptions& options) {
-    const std::optional<char> separator = SeparatorOf(options);
-    const std::optional<DateParts> parts =
-        separator ? ReadDateParts(text, *separator, 4, true) : std::nullopt;
+    const std::optional<DateParts> parts = ReadPartsWithOptions(text, options, 4, true);
     if (!parts) {
         return kInvalidText;
     }

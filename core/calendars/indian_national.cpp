@@ -61,16 +61,11 @@ YmdDate IndianNationalDateOfJdn(int32_t jdn) {
 }
 
 JdnResult IndianNationalDateToJdn(const YmdDate& date) {
-    if (!calendar_math::IsYearConvertible(date.year)) {
-        return Refused(DateCheck::OutOfRange);
-    }
-    if (date.month < 1 || date.month > 12) {
-        return Refused(DateCheck::NoSuchMonth);
+    const DateCheck check = calendar_math::CheckYmdFields(date, 12, IndianNationalMonthLength);
+    if (check != DateCheck::Valid) {
+        return Refused(check);
     }
     const bool leap = IsIndianNationalLeapYear(date.year);
-    if (date.day < 1 || date.day > IndianNationalMonthLength(date.year, date.month)) {
-        return Refused(DateCheck::NoSuchDay);
-    }
     const int64_t yearStart =
         calendar_math::GregorianNewYear(int64_t{date.year} + kGregorianYearOffset) +
         kStartInGregorianYear;  // |.| < 2^32

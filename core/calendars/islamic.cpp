@@ -72,14 +72,9 @@ YmdDate IslamicDateOfJdn(int32_t jdn) {
 }
 
 JdnResult IslamicDateToJdn(const YmdDate& date) {
-    if (!calendar_math::IsYearConvertible(date.year)) {
-        return Refused(DateCheck::OutOfRange);
-    }
-    if (date.month < 1 || date.month > 12) {
-        return Refused(DateCheck::NoSuchMonth);
-    }
-    if (date.day < 1 || date.day > IslamicMonthLength(date.year, date.month)) {
-        return Refused(DateCheck::NoSuchDay);
+    const DateCheck check = calendar_math::CheckYmdFields(date, 12, IslamicMonthLength);
+    if (check != DateCheck::Valid) {
+        return Refused(check);
     }
     return calendar_math::DayOfCount(kIslamicEpochJdn + YearStart(date.year) +
                                      DaysBeforeMonth(date.month) + date.day - 1);  // |.| < 2^32

@@ -107,14 +107,9 @@ YmdDate PersianDateOfJdn(int32_t jdn) {
 }
 
 JdnResult PersianDateToJdn(const YmdDate& date) {
-    if (!calendar_math::IsYearConvertible(date.year)) {
-        return Refused(DateCheck::OutOfRange);
-    }
-    if (date.month < 1 || date.month > 12) {
-        return Refused(DateCheck::NoSuchMonth);
-    }
-    if (date.day < 1 || date.day > PersianMonthLength(date.year, date.month)) {
-        return Refused(DateCheck::NoSuchDay);
+    const DateCheck check = calendar_math::CheckYmdFields(date, 12, PersianMonthLength);
+    if (check != DateCheck::Valid) {
+        return Refused(check);
     }
     const int32_t daysBeforeMonth =
         date.month <= 7 ? 31 * (date.month - 1) : kLongMonthsDays + 30 * (date.month - 7);

@@ -95,14 +95,9 @@ YmdDate RevisedJulianDateOfJdn(int32_t jdn) {
 }
 
 JdnResult RevisedJulianDateToJdn(const YmdDate& date) {
-    if (!calendar_math::IsYearConvertible(date.year)) {
-        return Refused(DateCheck::OutOfRange);
-    }
-    if (date.month < 1 || date.month > 12) {
-        return Refused(DateCheck::NoSuchMonth);
-    }
-    if (date.day < 1 || date.day > RevisedJulianMonthLength(date.year, date.month)) {
-        return Refused(DateCheck::NoSuchDay);
+    const DateCheck check = calendar_math::CheckYmdFields(date, 12, RevisedJulianMonthLength);
+    if (check != DateCheck::Valid) {
+        return Refused(check);
     }
     const int64_t marchYear = int64_t{date.year} - (date.month <= 2 ? 1 : 0);
     return calendar_math::DayOfCount(

@@ -61,11 +61,11 @@ JdnResult VagueYearDateToJdn(const YmdDate& date, int32_t epochJdn) {
 }  // namespace
 
 JdnResult ThirtyDayMonthsToJdn(const YmdDate& date, int64_t yearStartJdn, bool leapYear) {
-    if (date.month < 1 || date.month > 13) {
-        return Refused(DateCheck::NoSuchMonth);
-    }
-    if (date.day < 1 || date.day > ThirtyDayMonthLength(date.month, leapYear)) {
-        return Refused(DateCheck::NoSuchDay);
+    const DateCheck check = calendar_math::CheckYmdFields(
+        date, 13,
+        [leapYear](int64_t, int32_t month) { return ThirtyDayMonthLength(month, leapYear); });
+    if (check != DateCheck::Valid) {
+        return Refused(check);
     }
     return calendar_math::DayOfCount(yearStartJdn + 30 * (date.month - 1) + date.day - 1);
 }

@@ -68,11 +68,13 @@ struct Failures {
     int64_t firstJdn = std::numeric_limits<int64_t>::max();
 };
 
-// Checks the days first..last of one notation. The records of a day and the day
-// before take turns in two slots and are converted in place: copying a record
-// just written field by field stalls the processor and would double the time.
+// Checks the days first..last of one notation; the first day is compared with
+// the day before only when `firstFollowsDayBefore`. The records of a day and the
+// day before take turns in two slots and are converted in place: copying a
+// record just written field by field stalls the processor and would double the
+// time.
 template <typename Notation>
-Failures CheckChunk(int64_t first, int64_t last) {
+Failures CheckChunk(int64_t first, int64_t last, bool firstFollowsDayBefore) {
     Failures failures;
     typename Notation::Date dates[2]{};
     Notation::ToDate(static_cast<int32_t>(first - 1), dates[1]);
@@ -82,7 +84,8 @@ Failures CheckChunk(int64_t first, int64_t last) {
         const typename Notation::Date& previous = dates[slot ^ 1];
         Notation::ToDate(static_cast<int32_t>(jdn), date);
         // Follows first: the way back may rewrite fields of the record.
-        const bool follows = Notation::Follows(previous, date);
+        const bool follows =
+            (jdn == first && !firstFollowsDayBefore) || Notation::Follows(previous, date);
         if (!follows || Notation::ToJdn(date) != jdn) {
             ++failures.count;
             failures.firstJdn = std::min(failures.firstJdn, jdn);
@@ -109,7 +112,9 @@ void CheckWholeRange(const char* notation, int64_t firstJdn = kFirstJdn,
             for (int64_t chunk = nextChunk++; chunk < chunkCount; chunk = nextChunk++) {
                 const int64_t first = firstJdn + chunk * kChunkDays;
                 const int64_t last = std::min<int64_t>(first + kChunkDays - 1, lastJdn);
-                const Failures failures = CheckChunk<Notation>(first, last);
+                // The day before a notation's own range has no date to follow.
+                const Failures failures =
+                    CheckChunk<Notation>(first, last, first != firstJdn || firstJdn == kFirstJdn);
                 const std::lock_guard<std::mutex> lock(mutex);
                 total.count += failures.count;
                 total.firstJdn = std::min(total.firstJdn, failures.firstJdn);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/calendar_tables.h"
+#include "core/calendars/day_counts.h"
 #include "core/calendars/thirty_day_months.h"
 #include "core/calendars/world_calendars.h"
 #include "libs/roroviri/civil_day_math.h"
@@ -233,6 +234,34 @@ TEST(DayCountText, ReadsWholeNumbersGroupedInThrees) {
             EXPECT_EQ(read.jdn, c.jdn) << '"' << c.text << '"';
         }
     }
+}
+
+TEST(DayCounts, RandomDaysRoundTripAndConsecutiveDaysCountOnByOne) {
+    std::mt19937 generator(1858);
+    std::uniform_int_distribution<int32_t> anyDay(lngMinJDN, lngMaxJDN - 1);
+    std::vector<int32_t> days = {lngMinJDN, lngMaxJDN - 1, 2415078, 2415079, 2415080, 2440587};
+    for (int i = 0; i < 100000; ++i) {
+        days.push_back(anyDay(generator));
+    }
+    for (const DayCount count :
+         {DayCount::MJD, DayCount::RD, DayCount::LIL, DayCount::UNX, DayCount::XLS}) {
+        const int64_t step = count == DayCount::UNX ? kSecondsPerDay : 1;
+        for (const int32_t jdn : days) {
+            const int64_t value = DayCountOfJdn(count, jdn);
+            const int64_t next = DayCountOfJdn(count, jdn + 1);
+            // One more a day, but two across the spreadsheets' 29 February 1900.
+            const bool acrossPhantom =
+                count == DayCount::XLS && value == kSpreadsheetPhantomDay - 1;
+            ASSERT_EQ(next - value, acrossPhantom ? 2 : step) << jdn;
+            const JdnResult back = JdnOfDayCount(count, value);
+            ASSERT_TRUE(back.ok() && back.jdn == jdn) << jdn;
+        }
+        EXPECT_EQ(JdnOfDayCount(count, DayCountOfJdn(count, lngMinJDN) - step).check,
+                  DateCheck::OutOfRange);
+        EXPECT_EQ(JdnOfDayCount(count, DayCountOfJdn(count, lngMaxJDN) + step).check,
+                  DateCheck::OutOfRange);
+    }
+    EXPECT_EQ(JdnOfDayCount(DayCount::XLS, kSpreadsheetPhantomDay).check, DateCheck::PhantomDay);
 }
 
 TEST(DayCountText, UnixTimeCoversEverySecondOfTheRange) {

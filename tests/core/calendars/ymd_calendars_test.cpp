@@ -21,6 +21,7 @@
 #include "core/calendars/thirty_day_months.h"
 #include "libs/roroviri/civil_day_math.h"
 #include "tests/core/calendars/calendar_printers.h"
+#include "tests/core/calendars/month_order.h"
 
 namespace tembrel {
 namespace {
@@ -30,8 +31,8 @@ struct YmdCalendar {
     std::optional<YmdDate> (*ofJdn)(int32_t);
     JdnResult (*toJdn)(const YmdDate&);
     int (*monthLength)(int32_t year, int32_t month);
-    // The month after a month of a year, as (year, month).
-    YmdDate (*nextMonth)(int32_t year, int32_t month);
+    // Returns the first day of the month after the month of a date.
+    YmdDate (*nextMonth)(const YmdDate& date);
     // A span of days that holds whole cycles of the calendar's rules.
     int32_t cycleStartJdn;
     int32_t cycleDays;
@@ -49,46 +50,19 @@ std::optional<YmdDate> Always(int32_t jdn) {
     return kOfJdn(jdn);
 }
 
-YmdDate NextInYearOf(int32_t year, int32_t month, int32_t months) {
-    return month < months ? YmdDate{year, month + 1, 1} : YmdDate{year + 1, 1, 1};
+YmdDate NextOfTwelve(const YmdDate& date) {
+    return month_order::NextInYear(date, 12);
 }
 
-YmdDate NextOfTwelve(int32_t year, int32_t month) {
-    return NextInYearOf(year, month, 12);
-}
-
-YmdDate NextOfThirteen(int32_t year, int32_t month) {
-    return NextInYearOf(year, month, 13);
-}
-
-// Hebrew months run Tishri (7) .. Adar (12), Adar II (13) in a leap year,
-// Nisan (1) .. Elul (6); the year changes at Tishri.
-YmdDate NextHebrewMonth(int32_t year, int32_t month) {
-    if (month == 6) {
-        return {year + 1, 7, 1};
-    }
-    if (month == 12) {
-        return {year, IsHebrewLeapYear(year) ? 13 : 1, 1};
-    }
-    return {year, month == 13 ? 1 : month + 1, 1};
-}
-
-// Bahá'í months 1..18, Ayyám-i-Há (0), month 19.
-YmdDate NextBahaiMonth(int32_t year, int32_t month) {
-    if (month == 18) {
-        return {year, 0, 1};
-    }
-    if (month == 0) {
-        return {year, 19, 1};
-    }
-    return month == 19 ? YmdDate{year + 1, 1, 1} : YmdDate{year, month + 1, 1};
+YmdDate NextOfThirteen(const YmdDate& date) {
+    return month_order::NextInYear(date, 13);
 }
 
 const YmdCalendar kCalendars[] = {
     // 1000 years around now: the Hebrew rules repeat only after 689472 years,
     // which the long check walks.
-    {"Hebrew", Always<HebrewDateOfJdn>, HebrewDateToJdn, HebrewMonthLength, NextHebrewMonth,
-     2268000, 365247, LastAcceptedDay},
+    {"Hebrew", Always<HebrewDateOfJdn>, HebrewDateToJdn, HebrewMonthLength,
+     month_order::NextHebrewMonth, 2268000, 365247, LastAcceptedDay},
     {"Islamic", Always<IslamicDateOfJdn>, IslamicDateToJdn,
      [](int32_t year, int32_t month) { return IslamicMonthLength(year, month); }, NextOfTwelve,
      2440000, 2 * 10631, LastAcceptedDay},
@@ -125,8 +99,8 @@ const YmdCalendar kCalendars[] = {
      NextOfThirteen, 2375000, 1460969 + 8000, LastAcceptedDay},
     // 400 years of the 21 March rule, the change of rules and the astronomical
     // years up to the end of the calendar.
-    {"Bahá'í", BahaiDateOfJdn, BahaiDateToJdn, BahaiMonthLength, NextBahaiMonth, 2300000,
-     2817100 - 2300000, LastBahaiJdn},
+    {"Bahá'í", BahaiDateOfJdn, BahaiDateToJdn, BahaiMonthLength, month_order::NextBahaiMonth,
+     2300000, 2817100 - 2300000, LastBahaiJdn},
 };
 
 class YmdCalendarTest : public ::testing::TestWithParam<YmdCalendar> {};
@@ -141,15 +115,8 @@ std::string NameOf(const ::testing::TestParamInfo<YmdCalendar>& info) {
     return name;
 }
 
-// Returns true when `after` is the day after `before`.
 bool Follows(const YmdCalendar& calendar, const YmdDate& before, const YmdDate& after) {
-    if (after.year == before.year && after.month == before.month && after.day == before.day + 1) {
-        return after.day <= calendar.monthLength(after.year, after.month);
-    }
-    if (before.day != calendar.monthLength(before.year, before.month)) {
-        return false;
-    }
-    return after == calendar.nextMonth(before.year, before.month);
+    return month_order::Follows(before, after, calendar.monthLength, calendar.nextMonth);
 }
 
 TEST_P(YmdCalendarTest, EveryDayOfACycleRoundTripsAndFollowsTheDayBefore) {
@@ -204,7 +171,7 @@ TEST_P(YmdCalendarTest, TheLimitsConvertAndTheDaysBeyondThemAreRefused) {
         EXPECT_EQ(calendar.toJdn(*beyond).check, DateCheck::OutOfRange) << calendar.name;
     } else {
         const YmdDate lastDate = *calendar.ofJdn(last);
-        const YmdDate afterLast = calendar.nextMonth(lastDate.year, lastDate.month);
+        const YmdDate afterLast = calendar.nextMonth(lastDate);
         EXPECT_EQ(calendar.toJdn(afterLast).check, DateCheck::OutOfRange) << calendar.name;
     }
 }
