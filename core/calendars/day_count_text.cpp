@@ -8,7 +8,9 @@ namespace tembrel {
 
 namespace {
 
-constexpr int64_t kMagnitudeCap = int64_t{1} << 60;
+// Digits stop counting past this magnitude: ten times it still fits 63 bits.
+constexpr int64_t kMagnitudeCap = int64_t{1} << 59;
+static_assert(kMagnitudeCap < INT64_MAX / 10 - 9);
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -68,7 +70,7 @@ WholeNumber ReadGroupedWholeNumber(std::string_view text) {
     if (text.empty() || !IsDigit(text.front()) || !IsWellGrouped(text)) {
         return {};
     }
-    int64_t magnitude = 0;  // [0, 10 × 2^60)
+    int64_t magnitude = 0;  // [0, 10 × 2^59 + 9]
     for (const char c : text) {
         if (IsDigit(c) && magnitude <= kMagnitudeCap) {
             magnitude = magnitude * 10 + (c - '0');

@@ -22,7 +22,7 @@ struct WholeNumber {
     int64_t value = 0;  // meaningful only when the status is Valid
 };
 
-// Reads a whole number as above; OutOfRange beyond ±2^60.
+// Reads a whole number as above; OutOfRange beyond ±2^59.
 WholeNumber ReadGroupedWholeNumber(std::string_view text);
 
 // Adds a whole number with `thousSep` between the groups of three digits (none
