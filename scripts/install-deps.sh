@@ -20,6 +20,8 @@ packages=(
   xvfb xauth ncal
   # references for public holidays and working-day counts
   python3-workalendar python3-numpy
+  # the world's calendars are compared with ICU's (a test-time reference only)
+  python3 python3-icu
   # the desktop entry checker
   desktop-file-utils
   # manual pages, icons, the Debian package and its checks; the shells whose
