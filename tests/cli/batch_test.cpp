@@ -18,7 +18,6 @@
 #include "cli/tsv_output.h"
 #include "compute/compute.h"
 #include "compute/compute_messages.h"
-#include "tests/cli/shipped_texts_test.h"
 #include "tests/support/random_date_texts.h"
 
 namespace tembrel::cli {
@@ -26,7 +25,15 @@ namespace {
 
 constexpr int32_t kToday = 2454541;  // 15 March 2008
 
-using BatchTest = ShippedTextsTest;
+class BatchTest : public ::testing::Test {
+  protected:
+    BatchTest() {
+        const ProgramTextLoad load = texts.LoadProgramTextFrom(TEMBREL_DATA_FILE);
+        EXPECT_TRUE(load.ok()) << load.message;
+        texts.SetStartUpCompleted(true);
+    }
+    ProgramTexts texts;
+};
 
 // Options drawn at random, the calendars given.
 CliOptions RandomOptions(std::mt19937& random, CalendarCode first, CalendarCode second) {
