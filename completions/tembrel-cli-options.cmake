@@ -33,7 +33,7 @@ tembrel_cli_option(NAMES --format CHOICES text json tsv
 tembrel_cli_option(NAMES --batch HELP "read first dates from standard input")
 tembrel_cli_option(NAMES --today TEXT YYYY-MM-DD HELP "take this date as today")
 tembrel_cli_option(NAMES -h --help HELP "print the usage")
-tembrel_cli_option(NAMES --version HELP "print the version")
+tembrel_cli_option(NAMES --version HELP "print the version and the data files found")
 
 tembrel_cli_subcommand(month ARGS YEAR MONTH HELP "print the grid of a month")
 tembrel_cli_option(SUBCOMMAND month NAMES --monday HELP "weeks begin on Monday")
