@@ -38,8 +38,9 @@ struct Block {
 // date each line replaces, and a result whose buffers every line reuses.
 class LineComputer {
   public:
-    LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today)
-        : request_(RequestFor(options, today)), texts_(texts) {
+    LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today,
+                 const holidays::WorkingDays* workingDays)
+        : request_(RequestFor(options, today, workingDays)), texts_(texts) {
         request_.oneLine = true;
     }
 
@@ -164,9 +165,10 @@ void Work(BatchStreams& streams, LineComputer& computer, Block& block,
 }  // namespace
 
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
-                                  const ProgramTexts& texts, int32_t today, unsigned threads) {
+                                  const ProgramTexts& texts, int32_t today, unsigned threads,
+                                  const holidays::WorkingDays* workingDays) {
     BatchStreams streams(input, output);
-    LineComputer computer(options, texts, today);
+    LineComputer computer(options, texts, today, workingDays);
     Block block;
     const std::optional<uint64_t> first = streams.Read(block);
     std::vector<std::thread> pool;
@@ -174,7 +176,7 @@ std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const Cli
     if (streams.MoreInput()) {
         for (unsigned w = 1; w < threads; ++w) {
             pool.emplace_back([&] {
-                LineComputer helperComputer(options, texts, today);
+                LineComputer helperComputer(options, texts, today, workingDays);
                 Block helperBlock;
                 Work(streams, helperComputer, helperBlock, streams.Read(helperBlock));
             });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/calendar_codes.h"
+#include "holidays/working_days_choice.h"
 #include "text/language.h"
 
 namespace tembrel::cli {
@@ -30,6 +31,9 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     std::optional<std::string> today;  // YYYY-MM-DD: a fixed today, for reproducible runs
+    // --weekend, --holidays, --holidays-file, --workdays-file: the working days
+    // of --weekdays-only (and the holidays the month subcommand marks).
+    holidays::WorkingDaysChoice workingDays;
 
     // The month subcommand.
     bool monthCommand = false;
@@ -39,6 +43,10 @@ struct CliOptions {
     bool julian = false;
     bool iso = false;
     bool withYear = false;
+
+    // The holidays subcommand: REGION[,REGION...] YEAR.
+    bool holidaysCommand = false;
+    std::string holidaysYear;
 };
 
 // The outcome of reading the command line: the options, or the reason they are

@@ -10,6 +10,8 @@
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
+#include "cli/cli_working_days.h"
+#include "cli/holidays_command.h"
 #include "cli/month_command.h"
 #include "compute/compute.h"
 #include "compute/compute_messages.h"
@@ -85,19 +87,31 @@ int Run(const std::vector<std::string>& arguments) {
                     TEMBREL_VERSION_MINOR);
         return kExitDone;
     }
+    const CliWorkingDays working = BuildCliWorkingDays(options.workingDays, HolidayRuleFile());
+    if (working.exitCode == kExitUsage) {
+        return UsageError(working.error);
+    }
+    if (working.exitCode != kExitDone) {
+        std::fprintf(stderr, "tembrel-cli: %s\n", working.error.c_str());
+        return working.exitCode;
+    }
+    const holidays::WorkingDays* workingDays = working.workingDays.get();
     if (options.monthCommand) {
-        return RunMonthCommand(options, texts);
+        return RunMonthCommand(options, workingDays);
+    }
+    if (options.holidaysCommand) {
+        return PrintSubcommandResult(HolidaysCommandOutput(options, *workingDays));
     }
     if (options.batch) {
         const std::vector<std::string> errors =
             RunBatch(stdin, stdout, options, texts, today,
-                     std::max(1u, std::thread::hardware_concurrency()));
+                     std::max(1u, std::thread::hardware_concurrency()), workingDays);
         for (const std::string& error : errors) {
             std::fprintf(stderr, "%s\n", error.c_str());
         }
         return errors.empty() ? kExitDone : kExitRefused;
     }
-    const ComputeResult result = Compute(RequestFor(options, today));
+    const ComputeResult result = Compute(RequestFor(options, today, workingDays));
     if (result.kind == ComputeKind::None && result.message == ComputeMessage::None) {
         // The window does nothing with a difference and no date; a script is told
         // rather than handed an empty answer.
