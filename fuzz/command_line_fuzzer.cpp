@@ -19,6 +19,8 @@
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
+#include "cli/cli_working_days.h"
+#include "cli/holidays_command.h"
 #include "cli/month_command.h"
 #include "compute/compute.h"
 #include "core/today.h"
@@ -46,6 +48,25 @@ ProgramTexts& Texts() {
     return *texts;
 }
 
+// Returns the working days the options choose, without the user's files (the
+// fuzzer opens no files the input names); the last ones built are kept, since
+// building takes milliseconds. Null when they cannot be built or are the
+// default.
+const holidays::WorkingDays* WorkingDaysOf(const CliOptions& options) {
+    static holidays::WorkingDaysChoice lastChoice;
+    static CliWorkingDays last;
+    holidays::WorkingDaysChoice choice = options.workingDays;
+    choice.holidayFiles.clear();
+    choice.workdayFiles.clear();
+    if (!(choice == lastChoice)) {
+        last = BuildCliWorkingDays(choice, TEMBREL_HOLIDAY_DATA_FILE);
+        lastChoice = choice;
+        Require(last.workingDays != nullptr || last.exitCode == 2 || choice.IsDefault(),
+                "working days are built or refused as a usage error", last.error);
+    }
+    return last.workingDays.get();
+}
+
 // Splits the input into the arguments (each ended by NUL) and the rest.
 std::vector<std::string> TakeArguments(std::string_view& input) {
     std::vector<std::string> arguments;
@@ -65,6 +86,7 @@ size_t LineCount(std::string_view text) {
 
 // Runs the batch path over `input` and returns what it wrote.
 std::string RunBatchOver(std::string_view input, const CliOptions& options,
+                         const holidays::WorkingDays* workingDays,
                          std::vector<std::string>& errors) {
     std::string inputCopy(input);
     // A stream over no bytes at all is allowed (glibc 2.22 and later).
@@ -73,7 +95,7 @@ std::string RunBatchOver(std::string_view input, const CliOptions& options,
     size_t writtenSize = 0;
     FILE* out = open_memstream(&written, &writtenSize);
     Require(in != nullptr && out != nullptr, "the in-memory streams open", input);
-    errors = RunBatch(in, out, options, Texts(), kToday, 2);
+    errors = RunBatch(in, out, options, Texts(), kToday, 2, workingDays);
     fclose(in);
     fclose(out);
     std::string output(written, writtenSize);
@@ -81,22 +103,31 @@ std::string RunBatchOver(std::string_view input, const CliOptions& options,
     return output;
 }
 
-void CheckMonthCommand(const CliOptions& options, std::string_view input) {
-    const MonthCommandResult result = MonthCommandOutput(options);
+// A subcommand prints its output alone, or refuses with a usage error that says
+// why and prints nothing else.
+void CheckSubcommand(const SubcommandResult& result, std::string_view input) {
     if (result.exitCode == 0) {
-        Require(!result.out.empty() && result.err.empty(), "a month prints its grid alone", input);
+        Require(result.err.empty(), "a subcommand prints its output alone", input);
     } else {
-        Require(result.exitCode == 2 && result.out.empty(), "a refused month prints no grid",
+        Require(result.exitCode == 2 && result.out.empty(), "a refused subcommand prints nothing",
                 input);
         // The message quotes the argument as given, line ends and all.
         Require(result.err.starts_with("tembrel-cli: ") && result.err.ends_with("\n"),
-                "a refused month says why", input);
+                "a refused subcommand says why", input);
     }
 }
 
-void CheckBatch(std::string_view stdinText, const CliOptions& options) {
+void CheckMonthCommand(const CliOptions& options, const holidays::WorkingDays* holidays,
+                       std::string_view input) {
+    const SubcommandResult result = MonthCommandOutput(options, holidays);
+    Require(result.exitCode != 0 || !result.out.empty(), "a month prints its grid", input);
+    CheckSubcommand(result, input);
+}
+
+void CheckBatch(std::string_view stdinText, const CliOptions& options,
+                const holidays::WorkingDays* workingDays) {
     std::vector<std::string> errors;
-    const std::string output = RunBatchOver(stdinText, options, errors);
+    const std::string output = RunBatchOver(stdinText, options, workingDays, errors);
     const size_t lines = LineCount(stdinText);
     Require(LineCount(output) == lines && (output.empty() || output.back() == '\n'),
             "the batch path writes one line per input line", output);
@@ -110,8 +141,8 @@ void CheckBatch(std::string_view stdinText, const CliOptions& options) {
     }
 }
 
-void CheckOneComputation(const CliOptions& options) {
-    const ComputeResult result = Compute(RequestFor(options, kToday));
+void CheckOneComputation(const CliOptions& options, const holidays::WorkingDays* workingDays) {
+    const ComputeResult result = Compute(RequestFor(options, kToday, workingDays));
     const std::string_view output = result.output;
     Require(output.empty() || output.ends_with("\n"), "a computation leaves whole lines", output);
     Require(!output.empty() || result.message != ComputeMessage::None ||
@@ -135,11 +166,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Texts().SetProgramTextLanguage(options.language);
+    const holidays::WorkingDays* workingDays = WorkingDaysOf(options);
     if (options.monthCommand) {
-        CheckMonthCommand(options, fuzz::AsText(data, size));
+        CheckMonthCommand(options, workingDays, fuzz::AsText(data, size));
         return 0;
     }
-    CheckBatch(input, options);
-    CheckOneComputation(options);
+    if (options.holidaysCommand) {
+        if (workingDays != nullptr) {
+            CheckSubcommand(HolidaysCommandOutput(options, *workingDays), fuzz::AsText(data, size));
+        }
+        return 0;
+    }
+    CheckBatch(input, options, workingDays);
+    CheckOneComputation(options, workingDays);
     return 0;
 }
