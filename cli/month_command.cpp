@@ -71,6 +71,9 @@ SubcommandResult MonthCommandOutput(const CliOptions& options,
     }
     SubcommandResult result;
     result.out = ToUnixLineEnds(grid->text) + "\n";
+    if (!grid->holidays.empty()) {
+        result.out += "\n" + ToUnixLineEnds(grid->holidays) + "\n";
+    }
     if (options.iso) {
         result.out += "\n";
         result.out += ToUnixLineEnds(BuildISOWeekDates(grid->gridStartJDN, grid->numWeekRows,

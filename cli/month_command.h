@@ -13,7 +13,8 @@ namespace tembrel::cli {
 // (an optional sign and digits), MONTH 1..12 or the month's full name in the
 // chosen language (case ignored). --iso needs --monday and the Common Era
 // calendar. The holidays of `holidays` are marked (null: none).
-// The output is the grid, then with --iso an empty line and the ISO panel.
+// The output is the grid, then after an empty line the month's holidays (when
+// some are marked), then with --iso an empty line and the ISO panel.
 SubcommandResult MonthCommandOutput(const CliOptions& options,
                                     const holidays::WorkingDays* holidays = nullptr);
 

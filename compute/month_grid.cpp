@@ -88,7 +88,9 @@ class HolidayMarks {
             holiday = true;
             if (inMonth) {
                 // The row's space and the marked cell, then the name.
-                lines_ += kLineEnd;
+                if (!lines_.empty()) {
+                    lines_ += kLineEnd;
+                }
                 lines_ += ' ';
                 AppendCell(lines_, date.day, true);
                 lines_ += list_[next_].name.In(language_);
@@ -97,7 +99,7 @@ class HolidayMarks {
         return holiday && inMonth;
     }
 
-    // The lines of the month's holidays, each after a line end.
+    // The lines of the month's holidays.
     const std::string& Lines() const { return lines_; }
 
   private:
@@ -175,10 +177,7 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request) {
             break;
         }
     }
-    if (!marks.Lines().empty()) {
-        grid.text += kLineEnd;
-        grid.text += marks.Lines();
-    }
+    grid.holidays = marks.Lines();
     return grid;
 }
 

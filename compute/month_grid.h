@@ -29,9 +29,13 @@ struct MonthGridRequest {
 // the list under the grid.
 inline constexpr char kHolidayMark = '*';
 
-// A drawn grid: its text and what the ISO panel needs to follow it.
+// A drawn grid: its text, the month's holidays, and what the ISO panel needs to
+// follow it.
 struct MonthGrid {
-    std::string text;          // the header line, then one line per week row
+    std::string text;  // the header line, then one line per week row
+    // One line per holiday of the month, its day marked as in the grid and its
+    // name ("   1* New Year's Day"); empty when none is marked.
+    std::string holidays;
     int32_t gridStartJDN = 0;  // day number of the first cell
     int16_t numWeekRows = 0;   // 1..6
 };
@@ -44,9 +48,8 @@ std::string MonthGridHeader(bool mondayFirst, LanguageCode language);
 // 1st; each cell is five characters wide with the day's last digit in its third
 // position, and each row is written as " " plus its cells. With a work calendar,
 // each day of the month that is a holiday has kHolidayMark after its digits
-// ("  1* "), and after the rows come an empty line and a line per holiday of the
-// month, day and name ("   1* New Year's Day"; German names in German, English
-// ones in every other language), none when the month has no holiday. Rows are added until
+// ("  1* "), and `holidays` names them (German names in German, English ones in
+// every other language). Rows are added until
 // the last cell of a row lies in a later month or year, or is a 31st, and at most
 // six; so a month of fewer than 31 days that ends on a row's last cell gets one
 // more row of the next month's days. Returns nothing for a month outside 1..12,

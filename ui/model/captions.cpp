@@ -86,7 +86,7 @@ void MainForm::SetLanguageDependentText() {
     window.tooltips[static_cast<size_t>(Index(C::lblTodaysDate))] = Text(I::ClickToChangeCalendar);
     SetCaption(C::lblOnlineDocumentation, Text(I::OnlineDocumentation));
     SetCaption(C::chkIncludeFirstDate, Text(I::IncludeFirstDateInDaysBetweenDates));
-    SetCaption(C::chkIncludeWeekends, Text(I::CountWeekendDaysInDaysBetweenDates));
+    SetWorkingDaysCaptions();
     SetCaption(C::chkVerbose, Text(I::Verbose));
     SetCaption(C::chkHyphen, Text(I::HyphenInOrdinalAndInIsoWeekDates));
     SetCaption(C::chkSaveOutput, Text(I::SaveResultsOnQuit));

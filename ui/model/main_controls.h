@@ -39,6 +39,7 @@ enum class MainWindowControl : int16_t {
     optThousSepNone,
     chkIncludeFirstDate,
     chkIncludeWeekends,
+    cmdWorkingDays,  // opens the working days dialog
     optDateFormatIsYMD,
     optDateFormatIsDMY,
     optDateFormatIsMDY,

@@ -123,7 +123,7 @@ const std::string& MainForm::Tooltip(MainWindowControl id) const {
 }
 
 bool MainForm::IsVisible(MainWindowControl id) const {
-    if (id == C::chkIncludeFirstDate || id == C::chkIncludeWeekends) {
+    if (id == C::chkIncludeFirstDate || id == C::chkIncludeWeekends || id == C::cmdWorkingDays) {
         return window.countingOptionsVisible;
     }
     return true;
@@ -245,6 +245,9 @@ void MainForm::Click(MainWindowControl id) {
             break;
         case C::cmdReset:
             cmdReset_Click();
+            break;
+        case C::cmdWorkingDays:
+            cmdWorkingDays_Click();
             break;
         case C::cmdQuit:
             cmdQuit_Click();

@@ -17,6 +17,7 @@ void MainForm::cmdReset_Click() {
         // defaults apply all the same, and the next Quit writes them.
         std::error_code ignored;
         std::filesystem::remove(window.strUserSettingsFile, ignored);
+        std::filesystem::remove(WorkingDaysFile(), ignored);
         // The language goes back to English in the settings only; captions,
         // the language list and program texts keep the language shown until
         // the user picks one from the list.

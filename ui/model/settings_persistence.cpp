@@ -19,6 +19,11 @@ int16_t CodeOf(std::string_view separator) {
 }  // namespace
 
 void MainForm::ReadUserSettings() {
+    ReadSavedSettings();
+    ReadWorkingDaysSettings();
+}
+
+void MainForm::ReadSavedSettings() {
     const SettingsReadResult read = ReadSettingsFile(window.strUserSettingsFile);
     if (read.status == SettingsReadStatus::Missing || read.status == SettingsReadStatus::Damaged) {
         SetDefaultSettings();
@@ -101,6 +106,7 @@ void MainForm::cmdQuit_Click() {
     // A file that cannot be written (no per-user folder, a read-only folder, a
     // full disk) is not worth a message on the way out: the former file stays.
     WriteUserSettings();
+    WriteWorkingDaysSettings();
 }
 
 }  // namespace tembrel

@@ -55,6 +55,9 @@ void MainForm::SetDefaultSettings() {
     SetCheckBox(C::chkSaveOutput, 1);
     MonthWindow().SelectMonday(false);
     MonthWindow().SelectJulian(false);
+    form.workingDaysChoice = {};
+    form.workingDays = nullptr;
+    SetWorkingDaysCaptions();
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {
         *box = TextBoxState{};
@@ -96,6 +99,11 @@ void MainForm::FinishStartUp() {
     form.blnStartUpCompleted = true;
     texts_.SetStartUpCompleted(true);
     ShowTodaysDate();
+    if (!window.workingDaysMessage.empty()) {
+        dialogs_.ShowMessage(window.workingDaysMessage, Text(TextItem::Error) + "!",
+                             MessageIcon::None);
+        window.workingDaysMessage.clear();
+    }
 }
 
 }  // namespace tembrel

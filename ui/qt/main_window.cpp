@@ -209,6 +209,7 @@ void frmMain::Connect() {
                 break;
             case ControlKind::Frame:
             case ControlKind::TextBox:
+            case ControlKind::ListBox:
                 break;
         }
         if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
@@ -321,6 +322,7 @@ void frmMain::Render() {
             }
             case ControlKind::Frame:
             case ControlKind::Spinner:
+            case ControlKind::ListBox:
                 break;
         }
     }
