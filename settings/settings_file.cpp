@@ -320,13 +320,7 @@ SettingsReadResult ReadSettingsFile(const std::filesystem::path& path) {
 }
 
 bool WriteSettingsFile(const std::filesystem::path& path, const UserSettings& settings) {
-    std::string text;
-    try {
-        text = SettingsFileText(settings);
-    } catch (...) {
-        return false;  // out of memory: the former file stays
-    }
-    return WriteFileAtomically(path, text);
+    return WriteComposedFileAtomically(path, [&settings] { return SettingsFileText(settings); });
 }
 
 }  // namespace tembrel

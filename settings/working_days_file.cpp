@@ -1,5 +1,6 @@
 #include "settings/working_days_file.h"
 
+#include "holidays/text_scan.h"
 #include "settings/atomic_file.h"
 #include "settings/capped_read.h"
 
@@ -31,21 +32,6 @@ void AppendFileLines(std::string& text, std::string_view key,
     }
 }
 
-// Takes the next line from the front of `text`, without its LF or CR LF.
-std::string_view TakeLine(std::string_view& text) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
-bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 }  // namespace
 
 std::string WorkingDaysFileText(const holidays::WorkingDaysChoice& choice) {
@@ -67,8 +53,8 @@ std::optional<holidays::WorkingDaysChoice> ParseWorkingDaysText(std::string_view
     }
     holidays::WorkingDaysChoice choice;
     while (!text.empty()) {
-        const std::string_view line = TakeLine(text);
-        if (IsBlankLine(line) || line.starts_with('#')) {
+        const std::string_view line = holidays::TakeLine(text);
+        if (holidays::TrimBlanks(line).empty() || line.starts_with('#')) {
             continue;
         }
         const size_t equals = line.find('=');
@@ -85,7 +71,8 @@ std::optional<holidays::WorkingDaysChoice> ParseWorkingDaysText(std::string_view
             choice.weekend = *weekend;
         } else if (key == kRegionsKey) {
             std::optional<std::vector<std::string>> regions;
-            if (!IsBlankLine(value) && !(regions = holidays::ParseRegionList(value))) {
+            if (!holidays::TrimBlanks(value).empty() &&
+                !(regions = holidays::ParseRegionList(value))) {
                 return std::nullopt;
             }
             choice.regions = regions.value_or(std::vector<std::string>{});
@@ -117,13 +104,7 @@ WorkingDaysReadResult ReadWorkingDaysFile(const std::filesystem::path& path) {
 
 bool WriteWorkingDaysFile(const std::filesystem::path& path,
                           const holidays::WorkingDaysChoice& choice) {
-    std::string text;
-    try {
-        text = WorkingDaysFileText(choice);
-    } catch (...) {
-        return false;  // out of memory: the former file stays
-    }
-    return WriteFileAtomically(path, text);
+    return WriteComposedFileAtomically(path, [&choice] { return WorkingDaysFileText(choice); });
 }
 
 }  // namespace tembrel

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/run_process.h"
+#include "tests/support/sample_day_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace tembrel {
@@ -78,13 +79,8 @@ TEST(CliWorkingDays, ReadsTheUsersHolidayAndWorkdayFiles) {
     const TempFolder folder;
     const std::string holidays =
         folder.Write("company.txt", "# closed\n2024-12-23 stocktaking\n2024-12-27\n").string();
-    const std::string ics = folder
-                                .Write("founders.ics",
-                                       "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n"
-                                       "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20200102\r\n"
-                                       "RRULE:FREQ=YEARLY\r\nSUMMARY:Founders' Day\r\n"
-                                       "END:VEVENT\r\nEND:VCALENDAR\r\n")
-                                .string();
+    const std::string ics =
+        folder.Write("founders.ics", test_support::kYearlyFoundersDayIcs).string();
     const std::string saturdays = folder.Write("saturdays.txt", "2024-12-28\n").string();
     const std::vector<std::string> between = {
         "-1", "2024-12-20", "-2", "2025-01-10", "--weekdays-only", "--holidays", "DE-BY"};

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "holidays/civil_days.h"
+#include "tests/support/sample_day_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace tembrel::holidays {
@@ -49,13 +50,8 @@ TEST(BuildWorkingDays, FindsRegionsInAnyCaseOnceAndNamesEverySource) {
 
 TEST(BuildWorkingDays, YearlyDaysOfAnICalendarFileHoldEveryYear) {
     const TempFolder folder;
-    const std::string ics = folder
-                                .Write("founders.ics",
-                                       "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n"
-                                       "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20200102\r\n"
-                                       "RRULE:FREQ=YEARLY\r\nSUMMARY:Founders' Day\r\n"
-                                       "END:VEVENT\r\nEND:VCALENDAR\r\n")
-                                .string();
+    const std::string ics =
+        folder.Write("founders.ics", test_support::kYearlyFoundersDayIcs).string();
     WorkingDaysChoice choice;
     choice.holidayFiles = {ics};
     SetupError error;
