@@ -49,20 +49,25 @@ void RegisterComputeBenchmarks() {
          {std::pair{"1y", int64_t{365}}, std::pair{"100y", int64_t{36524}},
           std::pair{"5My", int64_t{1826212500}}}) {
         for (const bool workingDays : {true, false}) {
-            ComputeRequest request;
-            request.countWeekends = !workingDays;
-            request.workingDays = days.get();
-            request.lineEnd = "\n";
-            request.keepFields = false;
-            auto result = std::make_shared<ComputeResult>();
+            // The request and the result are reused from call to call, as the batch
+            // mode reuses them.
+            struct Reused {
+                ComputeRequest request;
+                ComputeResult result;
+            };
+            auto reused = std::make_shared<Reused>();
+            reused->request.countWeekends = !workingDays;
+            reused->request.workingDays = days.get();
+            reused->request.lineEnd = "\n";
+            reused->request.keepFields = false;
             Register(std::string("Compute/") + (workingDays ? "working_days/" : "all_days/") +
                          years + "/DE-BY",
                      DateTextsApart(span),
-                     [request, result](const std::pair<std::string, std::string>& pair) mutable {
-                         request.firstDate = pair.first;
-                         request.secondDate = pair.second;
-                         Compute(request, *result);
-                         return result->days;
+                     [reused, days](const std::pair<std::string, std::string>& pair) {
+                         reused->request.firstDate = pair.first;
+                         reused->request.secondDate = pair.second;
+                         Compute(reused->request, reused->result);
+                         return reused->result.days;
                      });
         }
     }

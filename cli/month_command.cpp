@@ -72,7 +72,9 @@ SubcommandResult MonthCommandOutput(const CliOptions& options,
     SubcommandResult result;
     result.out = ToUnixLineEnds(grid->text) + "\n";
     if (!grid->holidays.empty()) {
-        result.out += "\n" + ToUnixLineEnds(grid->holidays) + "\n";
+        result.out += '\n';
+        result.out += ToUnixLineEnds(grid->holidays);
+        result.out += '\n';
     }
     if (options.iso) {
         result.out += "\n";
