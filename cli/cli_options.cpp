@@ -180,7 +180,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             }
             target = true;
         };
-        if (name == "-1" || name == "--first") {
+        if (name == "-") {
+            options.batch = true;  // standard input, as filters read it
+        } else if (name == "-1" || name == "--first") {
             if (auto v = value())
                 options.first = *v;
         } else if (name == "-d" || name == "--diff") {
@@ -250,6 +252,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                     options.language = *v == "de" ? LanguageCode::German : LanguageCode::English;
                 }
             }
+        } else if (name == "--format") {
+            if (auto v = value()) {
+                if (*v == "text") {
+                    options.format = OutputFormat::Text;
+                } else if (*v == "json") {
+                    options.format = OutputFormat::Json;
+                } else if (*v == "tsv") {
+                    options.format = OutputFormat::Tsv;
+                } else {
+                    parsed.error = "--format takes text, json or tsv";
+                }
+            }
         } else if (name == "--today") {
             if (auto v = value())
                 options.today = *v;
@@ -264,65 +278,79 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     if (options.batch && !options.first.empty()) {
-        parsed.error = "--batch reads the first dates from standard input; do not give --first";
+        parsed.error =
+            "--batch and - read the first dates from standard input; do not give --first";
     }
     return parsed;
 }
 
 std::string UsageText() {
-    return R"(Usage: tembrel-cli [OPTIONS]
-       tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso] [--with-year] [--lang en|de]
-                   [--holidays REGION[,REGION...]] [--holidays-file FILE]
+    // At most 80 columns a line, the width of a terminal.
+    return R"(Usage: tembrel-cli [OPTIONS] [-]
+       tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso]
+                        [--with-year] [--lang en|de]
+                        [--holidays REGION[,REGION...]] [--holidays-file FILE]
        tembrel-cli holidays REGION[,REGION...] YEAR [--lang en|de]
 
-Converts a date, counts the days between two dates, or adds days or months to a
-date, and prints the report line. With no date and no difference it reports today.
+Converts a date, counts the days between two dates, or adds days or months to
+a date, and prints the report line. With no date and no difference it reports
+today.
 
-  -1, --first TEXT          first date field
-  -d, --diff TEXT           date difference field
-  -2, --second TEXT         second date field
-      --first-cal CAL       CE, JC, JDN, ISO, ORD, LPW or LPM (default CE)
-      --second-cal CAL      the same for the second date (default CE)
-      --months              the difference counts calendar months (default: days)
-      --include-first       include the first date in day counts
-      --weekdays-only       count only working days: not the weekend days, nor the
-                            holidays of the options below
-      --weekend LIST        the days off each week, mon, tue, wed, thu, fri, sat and
-                            sun separated by commas, or none (default sat,sun)
+  -1, --first TEXT        first date field
+  -d, --diff TEXT         date difference field
+  -2, --second TEXT       second date field
+      --first-cal CAL     CE, JC, JDN, ISO, ORD, LPW or LPM (default CE)
+      --second-cal CAL    the same for the second date (default CE)
+      --months            the difference counts calendar months (default: days)
+      --include-first     include the first date in day counts
+      --weekdays-only     count only working days: not the weekend days, nor
+                          the holidays of the next options
+      --weekend LIST      the days off each week: mon, tue, wed, thu, fri, sat
+                          and sun separated by commas, or none (default sat,sun)
       --holidays REGION[,REGION...]
-                            the public holidays of these regions are days off too,
-                            such as DE-BY or US (the list: tembrel-cli holidays --help)
-      --holidays-file FILE  your own holidays: a list of dates (yyyy-mm-dd and an
-                            optional name per line) or an iCalendar file (.ics)
-      --workdays-file FILE  extra working days, a list of dates: worked even on the
-                            weekend or a holiday
-                            (--holidays-file and --workdays-file may be repeated)
-      --terse               verbose off (default: verbose on)
-      --no-hyphen           ordinal and ISO week dates without hyphens
-      --order ymd|dmy|mdy   CE and JC date order (default ymd)
-      --sep - | / | .       CE and JC date separator (default -)
-      --thousands , | . | none   (default ,)
-      --lang en|de          words and messages (default en)
-      --batch               read first-date texts from standard input, one per line;
-                            compute each as if typed alone with the other options;
-                            one output line per input line
-      --today YYYY-MM-DD    take this date as today (for reproducible scripts)
-      --help, --version
+                          the public holidays of these regions are days off
+                          too, such as DE-BY or US (the regions: see below)
+      --holidays-file FILE
+                          your own holidays: a list of dates (yyyy-mm-dd and an
+                          optional name a line) or an iCalendar file (.ics)
+      --workdays-file FILE
+                          extra working days, a list of dates: worked even on
+                          the weekend or a holiday (--holidays-file and
+                          --workdays-file may be given more than once)
+      --terse             verbose off (default: verbose on)
+      --no-hyphen         ordinal and ISO week dates without hyphens
+      --order ymd|dmy|mdy CE and JC date order (default ymd)
+      --sep -|/|.         CE and JC date separator (default -)
+      --thousands ,|.|none
+                          thousands separator (default ,)
+      --lang en|de        words and messages (default en)
+      --format text|json|tsv
+                          print report lines (default), one JSON object per
+                          computation (JSON Lines), or tab-separated values
+                          under a header line
+      --batch, -          read first-date texts from standard input, one per
+                          line; compute each as if typed alone with the other
+                          options; one output line per input line
+      --today YYYY-MM-DD  take this date as today (for reproducible scripts)
+  -h, --help              print this text
+      --version           print the version and the data files found
 
 The month subcommand prints the month's grid of weeks (Sunday first unless
 --monday; Common Era unless --julian); --iso adds the ISO 8601 week date of
-every cell (Common Era weeks from Monday only), --with-year with the year's last
-digit. With --holidays or --holidays-file, a * after a day marks a holiday,
-and the month's holidays follow the grid, one per line.
+every cell (Common Era weeks from Monday only), --with-year with the year's
+last digit. With --holidays or --holidays-file, a * after a day marks a
+holiday, and the month's holidays follow the grid, one a line.
 
 The holidays subcommand lists the public holidays of a region in a year, one
-per line: the date, the day of the week and the name, separated by tabs.
+a line: the date, the day of the week and the name, separated by tabs.
 Regions: DE and its states DE-BW, DE-BY, DE-BE, DE-BB, DE-HB, DE-HH, DE-HE,
 DE-MV, DE-NI, DE-NW, DE-RP, DE-SL, DE-SN, DE-ST, DE-SH, DE-TH; AT, CH, FR, IT,
 ES, NL, BE, IE; GB (England and Wales), GB-SCT, GB-NIR; US and CA (federal).
 
 Exit status: 0 done, 1 a date was refused or a result is out of range (the
-message is on standard error), 2 usage error.
+message is on standard error), 2 usage error (also a region that does not
+exist or a file that cannot be read), 3 the language data file, or the holiday
+rule file when regions are asked for, is missing or damaged.
 )";
 }
 

@@ -12,12 +12,16 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
   # the user's holiday calendars (iCalendar files)
   libical-dev
+  # tembrel-cli's JSON output
+  nlohmann-json3-dev
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with
   xvfb xauth ncal
   # references for public holidays and working-day counts
   python3-workalendar python3-numpy
+  # the world's calendars are compared with ICU's (a test-time reference only)
+  python3 python3-icu
   # the desktop entry checker
   desktop-file-utils
   # manual pages, icons, the Debian package and its checks; the shells whose

@@ -14,7 +14,7 @@
 namespace tembrel {
 
 frmHelp::frmHelp(MainFormState& main, HelpAddresses addresses, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window),
+    : ResizableWindow(mainWindow),
       model_(main, std::move(addresses)),
       txbMsg_(static_cast<QPlainTextEdit*>(qt::CreateControl(
           ControlKind::OutputBox, FontClass::Window, ColourClass::Toolkit, false, QColor(), this))),
@@ -44,17 +44,6 @@ void frmHelp::Open(const TwipsRect& mainWindow, const HelpAnchor& anchor) {
     RenderCaret();
     raise();
     activateWindow();
-}
-
-void frmHelp::PullFromWidgets() {
-    HelpWindowState& form = model_.form;
-    qt::PullPlaceAndState(*this, form.window, form.windowState);
-}
-
-void frmHelp::Run(const std::function<void()>& handler) {
-    PullFromWidgets();
-    handler();
-    Render();
 }
 
 void frmHelp::Render() {
@@ -90,10 +79,6 @@ void frmHelp::Render() {
     rendering_ = false;
 }
 
-void frmHelp::RenderPlace() {
-    qt::RenderResizablePlace(*this, model_.form.window, model_.form.windowState);
-}
-
 void frmHelp::RenderCaret() {
     const HelpWindowState& form = model_.form;
     QTextCursor cursor = txbMsg_->textCursor();
@@ -110,35 +95,11 @@ bool frmHelp::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void frmHelp::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !rendering_) {
-        model_.form.windowState = qt::StateOf(*this);
-    }
-}
-
 void frmHelp::closeEvent(QCloseEvent* event) {
     // The close box discards the window: the next Help places it anew. The
     // widget itself is kept for that.
     model_.Form_Unload();
     event->accept();
-}
-
-void frmHelp::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!rendering_) {
-        qt::TrackUserMove(*this, model_.form.window);
-    }
-}
-
-void frmHelp::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (!rendering_ && isVisible()) {
-        Run([this] {
-            qt::TrackUserSize(*this, model_.form.window);
-            model_.Form_Resize();
-        });
-    }
 }
 
 }  // namespace tembrel

@@ -8,13 +8,14 @@
 #include <functional>
 
 #include "ui/model/help_window_model.h"
+#include "ui/qt/resizable_window.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace tembrel {
 
-class frmHelp : public QWidget {
+class frmHelp : public qt::ResizableWindow {
     Q_OBJECT
 
   public:
@@ -38,29 +39,23 @@ class frmHelp : public QWidget {
 
     // Writes the model into the widgets (caption, place, text, button,
     // visibility), signals blocked.
-    void Render();
+    void Render() override;
 
   protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    TwipsRect& Place() override { return model_.form.window; }
+    WindowState& State() override { return model_.form.windowState; }
+    void Form_Resize() override { model_.Form_Resize(); }
 
   private:
-    // Copies the window's place and state into the model.
-    void PullFromWidgets();
-    // Runs a handler between pulling and rendering.
-    void Run(const std::function<void()>& handler);
     // Puts the caret where the model has it (the start of the text) and shows
     // that part of the text.
     void RenderCaret();
-    void RenderPlace();
 
     HelpWindowModel model_;
     QPlainTextEdit* txbMsg_;
     QPushButton* cmdClose_;
-    bool rendering_ = false;
 };
 
 }  // namespace tembrel

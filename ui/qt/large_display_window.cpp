@@ -36,7 +36,7 @@ void RenderButton(QPushButton* widget, const ButtonState& button) {
 }  // namespace
 
 frmLargeDisplay::frmLargeDisplay(const WindowContext& context, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window),
+    : ResizableWindow(mainWindow),
       context_(context),
       model_(context),
       txbOutput_(static_cast<qt::OutputTextBox*>(qt::CreateControl(
@@ -67,25 +67,17 @@ void frmLargeDisplay::Connect() {
     };
 }
 
-void frmLargeDisplay::PullFromWidgets() {
+void frmLargeDisplay::PullControls() {
     LargeDisplayState& form = model_.form;
     TextBoxState& box = form.txbOutput;
     const QTextCursor cursor = txbOutput_->textCursor();
     box.selStart = ByteOfDisplayIndex(box.text, cursor.selectionStart());
     box.selLength = ByteOfDisplayIndex(box.text, cursor.selectionEnd()) - box.selStart;
-    qt::PullPlaceAndState(*this, form.window, form.windowState);
     const QWidget* focused = focusWidget();
     form.focus = focused == txbOutput_            ? LargeDisplayControl::txbOutput
                  : focused == cmdCopyToClipboard_ ? LargeDisplayControl::cmdCopyToClipboard
                  : focused == cmdClose_           ? LargeDisplayControl::cmdClose
                                                   : LargeDisplayControl::None;
-}
-
-void frmLargeDisplay::Run(const std::function<void()>& handler) {
-    PullFromWidgets();
-    handler();
-    Render();
-    RenderFocus();
 }
 
 void frmLargeDisplay::Render() {
@@ -113,10 +105,6 @@ void frmLargeDisplay::Render() {
         RenderPlace();
     }
     rendering_ = false;
-}
-
-void frmLargeDisplay::RenderPlace() {
-    qt::RenderResizablePlace(*this, model_.form.window, model_.form.windowState);
 }
 
 void frmLargeDisplay::RenderText() {
@@ -170,13 +158,6 @@ bool frmLargeDisplay::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void frmLargeDisplay::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !rendering_) {
-        model_.form.windowState = qt::StateOf(*this);
-    }
-}
-
 void frmLargeDisplay::closeEvent(QCloseEvent* event) {
     const QWidget* mainWindow = parentWidget();
     if (mainWindow == nullptr || !mainWindow->isVisible()) {
@@ -187,23 +168,6 @@ void frmLargeDisplay::closeEvent(QCloseEvent* event) {
     // The close box only hides the window, as Close does.
     event->ignore();
     Run([this] { model_.Form_Unload(); });
-}
-
-void frmLargeDisplay::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!rendering_) {
-        qt::TrackUserMove(*this, model_.form.window);
-    }
-}
-
-void frmLargeDisplay::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (!rendering_ && isVisible()) {
-        Run([this] {
-            qt::TrackUserSize(*this, model_.form.window);
-            model_.Form_Resize();
-        });
-    }
 }
 
 }  // namespace tembrel

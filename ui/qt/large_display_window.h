@@ -10,6 +10,7 @@
 
 #include "ui/model/large_display_model.h"
 #include "ui/model/window_context.h"
+#include "ui/qt/resizable_window.h"
 
 class QPushButton;
 
@@ -19,7 +20,7 @@ namespace qt {
 class OutputTextBox;
 }
 
-class frmLargeDisplay : public QWidget {
+class frmLargeDisplay : public qt::ResizableWindow {
     Q_OBJECT
 
   public:
@@ -34,25 +35,21 @@ class frmLargeDisplay : public QWidget {
 
     // Writes the model into the widgets (caption, place, text and selection,
     // buttons, visibility), signals blocked; leaves the focus.
-    void Render();
+    void Render() override;
     // Puts the focus on the control the model names.
-    void RenderFocus();
+    void RenderFocus() override;
 
   protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    TwipsRect& Place() override { return model_.form.window; }
+    WindowState& State() override { return model_.form.windowState; }
+    void Form_Resize() override { model_.Form_Resize(); }
+    // Copies the selection and the focus into the model.
+    void PullControls() override;
 
   private:
     void Connect();
-    // Copies the selection, the window's place and state and the focus into the
-    // model.
-    void PullFromWidgets();
-    // Runs a handler between pulling and rendering, focus included.
-    void Run(const std::function<void()>& handler);
-    void RenderPlace();
     void RenderText();
 
     const WindowContext context_;
@@ -60,7 +57,6 @@ class frmLargeDisplay : public QWidget {
     qt::OutputTextBox* txbOutput_;
     QPushButton* cmdCopyToClipboard_;
     QPushButton* cmdClose_;
-    bool rendering_ = false;
 };
 
 }  // namespace tembrel

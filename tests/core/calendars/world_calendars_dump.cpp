@@ -1,0 +1,36 @@
+// Writes each day number read from standard input (one a line) in every row of
+// the world calendar table, for comparison with other implementations (see
+// compare_with_icu.py): "2460390 HEB=5784-07-10 ISL=... CHN=78-41-02-11 ...",
+// year first with "-" and no thousands separator; "CODE=-" where a row has no
+// date for the day.
+#include <iostream>
+#include <string>
+
+#include "core/calendars/world_calendars.h"
+
+int main() {
+    tembrel::NotationOptions options;
+    options.order = tembrel::DateOrder::YMD;
+    options.dateSep = "-";
+    options.thousSep = "";
+    std::string line;
+    std::string output;
+    while (std::getline(std::cin, line)) {
+        const int32_t jdn = std::stoi(line);
+        output = std::to_string(jdn);
+        for (const tembrel::CalendarForm& form : tembrel::WorldCalendars()) {
+            output += ' ';
+            output += form.code;
+            output += '=';
+            std::string text;
+            bool written = false;
+            {
+                tembrel::TextAppender out(text);
+                written = form.append(jdn, options, out);
+            }
+            output += written ? text : "-";
+        }
+        std::cout << output << '\n';
+    }
+    return 0;
+}
