@@ -190,12 +190,10 @@ TEST(ComputeProperty, AnswersConsistentlyForAnyTextAndOptions) {
             request.firstCalendar == request.secondCalendar) {
             continue;
         }
-        int32_t back = 0;
-        ASSERT_EQ(ParseInNotation(fresh.Field(InputField::SecondDate), request.secondCalendar,
-                                  request.notation, back),
-                  kParseValid)
-            << text;
-        ASSERT_EQ(back, fresh.firstJDN) << text;
+        const ParsedDay back = ParseInNotation(fresh.Field(InputField::SecondDate),
+                                               request.secondCalendar, request.notation);
+        ASSERT_TRUE(back.ok()) << text;
+        ASSERT_EQ(back.jdn, fresh.firstJDN) << text;
     }
 }
 
