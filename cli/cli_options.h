@@ -39,6 +39,10 @@ struct CliOptions {
     bool julian = false;
     bool iso = false;
     bool withYear = false;
+
+    // The all subcommand: DATE in the notation of firstCal.
+    bool allCommand = false;
+    std::string allDate;
 };
 
 // The outcome of reading the command line: the options, or the reason they are

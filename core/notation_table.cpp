@@ -273,4 +273,14 @@ constinit const std::array<NotationRow, kCalendarCodeCount> kNotationRows = {
                                      "Serielles Datum der Tabellenkalkulation"),
 };
 
+std::vector<CalendarCode> ListedNotations() {
+    std::vector<CalendarCode> codes;
+    for (const NotationRow& row : kNotationRows) {
+        if (row.listed) {
+            codes.push_back(row.code);
+        }
+    }
+    return codes;
+}
+
 }  // namespace tembrel

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/calendar_codes.h"
 #include "core/calendar_tables.h"
@@ -75,6 +76,10 @@ extern const std::array<NotationRow, kCalendarCodeCount> kNotationRows;
 inline std::span<const NotationRow> Notations() {
     return kNotationRows;
 }
+
+// Returns the notations a user can choose (the rows marked listed), in the
+// order of the table: CE, JC, JDN, ORD, ISO, LPW, LPM, HEB, ..., XLS.
+std::vector<CalendarCode> ListedNotations();
 
 // Returns the row of a notation. Inline: the batch mode looks up two rows for
 // every line it reads.
