@@ -30,6 +30,7 @@
 #include "settings/settings_record.h"
 #include "text/program_text.h"
 #include "text/text_table.h"
+#include "ui/model/all_calendars_model.h"
 #include "ui/model/clear_one_field.h"
 #include "ui/model/clear_one_field_model.h"
 #include "ui/model/clipboard.h"
@@ -106,6 +107,8 @@ struct MainWindowState {
 
     // The user settings file; the empty path when there is no per-user folder.
     std::filesystem::path strUserSettingsFile;
+    // The file of the resizable windows' places beside it (window_places.h).
+    std::filesystem::path strWindowPlacesFile;
 };
 
 class MainForm {
@@ -186,10 +189,12 @@ class MainForm {
     // Writes the user settings file; false when it could not be written (the
     // former file then stays as it was).
     bool WriteUserSettings();
-    // Saves the settings; the caller ends the program whatever the outcome.
+    // Saves the settings, and the All calendars window's place when it has one;
+    // the caller ends the program whatever the outcome.
     void cmdQuit_Click();
     // Asks whether to go back to the defaults; on Yes deletes the settings file
-    // and puts the defaults in force, without re-applying the language.
+    // and the windows' places and puts the defaults in force, without
+    // re-applying the language.
     void cmdReset_Click();
     // The user chose entry `position` of the language list.
     void cboLanguage_Click(int position);
@@ -200,6 +205,10 @@ class MainForm {
     // ---- Secondary windows ----
     // Returns the month window's model, created (hidden) on first use.
     MonthWindowModel& MonthWindow();
+    // Returns the All calendars window's model, created (hidden) on first use
+    // with the place the last run saved; and whether it exists.
+    AllCalendarsModel& AllCalendars();
+    bool HasAllCalendars() const { return allCalendars_ != nullptr; }
     // Returns what the secondary windows share with this window: its state, the
     // program texts, the message boxes and the clipboard.
     WindowContext SecondaryWindowContext();
@@ -307,6 +316,7 @@ class MainForm {
     ProgramVersion version_;
     DesktopServices& services_;
     std::unique_ptr<MonthWindowModel> monthWindow_;
+    std::unique_ptr<AllCalendarsModel> allCalendars_;
 };
 
 }  // namespace tembrel
