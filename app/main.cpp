@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QString(), tembrel::qt::ToQt(load.message));
         return 1;
     }
-    tembrel::frmMain window(texts,
-                            tembrel::ProgramVersion{TEMBREL_VERSION_MAJOR, TEMBREL_VERSION_MINOR});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{tembrel::kVersionText});
     // Before the start-up: a request to stop that comes while the window is
     // being set up closes it (and saves the settings) once the loop runs.
     tembrel::CloseOnTerminationSignals(window);

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "cli/cli_request.h"
+#include "cli/computation_record.h"
 #include "cli/line_reader.h"
+#include "cli/record_output.h"
 #include "compute/compute.h"
 #include "compute/compute_messages.h"
 #include "core/text_appender.h"
@@ -28,61 +30,119 @@ constexpr size_t kBlockBytes = 32 * 1024;
 
 // Whole lines of the input and what became of them.
 struct Block {
+    size_t firstLine = 0;  // the number of the block's first line in the input, from 0
     Lines input;
     std::string output;
     // Refusals: the number of the line within the block (from 0) and the message.
     std::vector<std::pair<size_t, std::string>> errors;
 };
 
+std::string LineTooLongMessage() {
+    return "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes";
+}
+
+// Calls tooLong(number) for a line too long to be read, blank(line, number) for
+// a line of only blanks (or none) and date(line, number) for every other line of
+// `input`, in order; a line's number counts from 0 in the block, its text has no
+// line end.
+template <typename TooLong, typename Blank, typename Date>
+void ForEachLine(const Lines& input, TooLong tooLong, Blank blank, Date date) {
+    auto nextTooLong = input.tooLong.begin();
+    for (size_t number = 0; number < input.Count(); ++number) {
+        std::string_view line = input.Line(number);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (nextTooLong != input.tooLong.end() && *nextTooLong == number) {
+            ++nextTooLong;
+            tooLong(number);
+        } else if (line.find_first_not_of(" \t") == std::string_view::npos) {
+            blank(line, number);
+        } else {
+            date(line, number);
+        }
+    }
+}
+
 // One worker's means of computing: the request of the command line, whose first
 // date each line replaces, and a result whose buffers every line reuses.
 class LineComputer {
   public:
     LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today)
-        : request_(RequestFor(options, today)), texts_(texts) {
+        : request_(RequestFor(options, today)), format_(options.format), texts_(texts) {
         request_.oneLine = true;
     }
 
     // Computes the lines of the block into its output and errors.
     void Compute(Block& block) {
-        // Reports run to about four times the length of their input line.
-        block.output.reserve(block.input.text.size() * 4);
-        TextAppender out(block.output);
-        auto tooLong = block.input.tooLong.begin();
-        for (size_t number = 0; number < block.input.Count(); ++number) {
-            std::string_view line = block.input.Line(number);
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
-            }
-            if (tooLong != block.input.tooLong.end() && *tooLong == number) {
-                ++tooLong;
-                block.errors.emplace_back(
-                    number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
-                out.Add('\n');
-            } else if (line.find_first_not_of(" \t") == std::string_view::npos) {
-                out.Add('\n');
-            } else {
-                ComputeLine(line, number, block, out);
-            }
+        if (format_ == OutputFormat::Text) {
+            ComputeReports(block);
+        } else {
+            ComputeRecords(block);
         }
     }
 
   private:
-    // Writes the line's report, one line; a refused line gives an empty one.
-    void ComputeLine(std::string_view line, size_t number, Block& block, TextAppender& out) {
-        request_.firstDate = line;
-        const size_t before = out.Size();
-        tembrel::Compute(request_, result_, out);
-        if (out.Size() == before) {
-            out.Add('\n');  // a refused input writes nothing of its own
-        }
-        if (result_.message != ComputeMessage::None) {
-            block.errors.emplace_back(
-                number, MessageText(result_.message, request_.language, texts_, "\n"));
-        }
+    // Each line gives its report line; a refused, blank or over-long line an
+    // empty line.
+    void ComputeReports(Block& block) {
+        // Reports run to about four times the length of their input line.
+        block.output.reserve(block.input.text.size() * 4);
+        TextAppender out(block.output);
+        ForEachLine(
+            block.input,
+            [&](size_t number) {
+                block.errors.emplace_back(number, LineTooLongMessage());
+                out.Add('\n');
+            },
+            [&](std::string_view, size_t) { out.Add('\n'); },
+            [&](std::string_view line, size_t number) {
+                request_.firstDate = line;
+                const size_t before = out.Size();
+                tembrel::Compute(request_, result_, out);
+                if (out.Size() == before) {
+                    out.Add('\n');  // a refused input writes nothing of its own
+                }
+                if (result_.message != ComputeMessage::None) {
+                    block.errors.emplace_back(
+                        number, MessageText(result_.message, request_.language, texts_, "\n"));
+                }
+            });
+    }
+
+    // Each line gives its record, whatever became of it.
+    void ComputeRecords(Block& block) {
+        ForEachLine(
+            block.input,
+            [&](size_t number) {
+                request_.firstDate = {};
+                result_.Clear();
+                ComputationRecord record = RecordOf(request_, result_, {}, texts_);
+                record.firstInput.reset();
+                record.message = MessageRecord{kLineTooLongCode, LineTooLongMessage()};
+                block.errors.emplace_back(number, record.message->text);
+                AppendRecord(format_, record, block.firstLine + number + 1, block.output);
+            },
+            [&](std::string_view line, size_t number) {
+                request_.firstDate = line;
+                result_.Clear();
+                AppendRecord(format_, RecordOf(request_, result_, {}, texts_),
+                             block.firstLine + number + 1, block.output);
+            },
+            [&](std::string_view line, size_t number) {
+                request_.firstDate = line;
+                tembrel::Compute(request_, result_);
+                const ComputationRecord record =
+                    RecordOf(request_, result_, result_.output, texts_);
+                AppendRecord(format_, record, block.firstLine + number + 1, block.output);
+                if (record.message) {
+                    block.errors.emplace_back(number, record.message->text);
+                }
+            });
     }
 
     ComputeRequest request_;
+    OutputFormat format_;
     ComputeResult result_;
     const ProgramTexts& texts_;
 };
@@ -107,6 +167,8 @@ class BatchStreams {
             inputEnded_ = true;
             return std::nullopt;
         }
+        block.firstLine = linesRead_;
+        linesRead_ += block.input.Count();
         return blocksRead_++;
     }
 
@@ -123,9 +185,9 @@ class BatchStreams {
         turn_.wait(lock, [&] { return blocksWritten_ == place; });
         std::fwrite(block.output.data(), 1, block.output.size(), output_);
         for (const auto& [line, message] : block.errors) {
-            errors_.push_back("line " + std::to_string(linesWritten_ + line + 1) + ": " + message);
+            errors_.push_back("line " + std::to_string(block.firstLine + line + 1) + ": " +
+                              message);
         }
-        linesWritten_ += block.input.Count();
         ++blocksWritten_;
         turn_.notify_all();
         block.input.Clear();
@@ -143,11 +205,11 @@ class BatchStreams {
     std::mutex inputMutex_;
     bool inputEnded_ = false;
     uint64_t blocksRead_ = 0;
+    size_t linesRead_ = 0;
 
     std::mutex outputMutex_;
     std::condition_variable turn_;
     uint64_t blocksWritten_ = 0;
-    size_t linesWritten_ = 0;
     std::vector<std::string> errors_;
 };
 
@@ -165,6 +227,9 @@ void Work(BatchStreams& streams, LineComputer& computer, Block& block,
 
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
                                   const ProgramTexts& texts, int32_t today, unsigned threads) {
+    if (const std::string_view header = OutputHeader(options.format); !header.empty()) {
+        std::fwrite(header.data(), 1, header.size(), output);
+    }
     BatchStreams streams(input, output);
     LineComputer computer(options, texts, today);
     Block block;

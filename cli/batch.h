@@ -14,9 +14,11 @@ namespace tembrel::cli {
 
 // Reads `input` to its end and computes every line (LF or CR LF line ends; a last
 // line without a line end counts). Each input line gives exactly one line on
-// `output`: the report, or an empty line when the input line is empty, holds only
-// blanks, or was refused. A line longer than kMaxLineBytes is refused unread.
-// Returns the refusals as "line N: message", in input order.
+// `output`. In the text format that is the report, or an empty line when the
+// input line is empty, holds only blanks, or was refused; in JSON and TSV it is
+// the line's record, whatever became of the line (TSV puts its header line
+// first). A line longer than kMaxLineBytes is refused unread. Returns the
+// refusals as "line N: message", in input order.
 //
 // The input is read and the output written in blocks of a few thousand lines, so
 // that memory stays small whatever the length of the input; up to `threads`

@@ -93,7 +93,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             }
             target = true;
         };
-        if (name == "-1" || name == "--first") {
+        if (name == "-") {
+            options.batch = true;  // standard input, as filters read it
+        } else if (name == "-1" || name == "--first") {
             if (auto v = value())
                 options.first = *v;
         } else if (name == "-d" || name == "--diff") {
@@ -131,6 +133,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (auto v = value()) {
                 parsed.error = ReadFormatOption(name, *v, options);
             }
+        } else if (name == "--format") {
+            if (auto v = value()) {
+                if (*v == "text") {
+                    options.format = OutputFormat::Text;
+                } else if (*v == "json") {
+                    options.format = OutputFormat::Json;
+                } else if (*v == "tsv") {
+                    options.format = OutputFormat::Tsv;
+                } else {
+                    parsed.error = "--format takes text, json or tsv";
+                }
+            }
         } else if (name == "--today") {
             if (auto v = value())
                 options.today = *v;
@@ -142,51 +156,58 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     if (options.batch && !options.first.empty()) {
-        parsed.error = "--batch reads the first dates from standard input; do not give --first";
+        parsed.error =
+            "--batch and - read the first dates from standard input; do not give --first";
     }
     return parsed;
 }
 
 std::string UsageText() {
-    // The calendar codes follow "--first-cal CAL" in the option column: 28
-    // columns in, at most 80 wide.
-    constexpr size_t kColumn = 28;
-    return R"(Usage: tembrel-cli [OPTIONS]
-       tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso] [--with-year]
-                   [--lang en|de]
+    // At most 80 columns a line, the width of a terminal. The calendar codes
+    // follow "--first-cal CAL" in the option column, 26 columns in.
+    constexpr size_t kColumn = 26;
+    return R"(Usage: tembrel-cli [OPTIONS] [-]
+       tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso]
+                        [--with-year] [--lang en|de]
        tembrel-cli all DATE [--first-cal CAL] [--order ymd|dmy|mdy]
-                   [--sep -|/|.] [--thousands ,|.|none] [--no-hyphen]
-                   [--lang en|de]
+                        [--sep -|/|.] [--thousands ,|.|none] [--no-hyphen]
+                        [--lang en|de]
 
 Converts a date, counts the days between two dates, or adds days or months to
 a date, and prints the report line. With no date and no difference it reports
 today.
 
-  -1, --first TEXT          first date field
-  -d, --diff TEXT           date difference field
-  -2, --second TEXT         second date field
-      --first-cal CAL       )" +
+  -1, --first TEXT        first date field
+  -d, --diff TEXT         date difference field
+  -2, --second TEXT       second date field
+      --first-cal CAL     )" +
            CalendarCodeLines("(default CE)", 80 - kColumn, 80, kColumn) + R"(
-      --second-cal CAL      the same for the second date (default CE)
-      --months              the difference counts months (default: days)
-      --include-first       include the first date in day counts
-      --weekdays-only       do not count weekend days
-      --terse               verbose off (default: verbose on)
-      --no-hyphen           ordinal and ISO week dates without hyphens
-      --order ymd|dmy|mdy   CE and JC date order (default ymd)
-      --sep - | / | .       CE and JC date separator (default -)
-      --thousands , | . | none   (default ,)
-      --lang en|de          words and messages (default en)
-      --batch               read first-date texts from standard input, one a
-                            line; compute each as if typed alone with the other
-                            options; one output line per input line
-      --today YYYY-MM-DD    take this date as today (for reproducible scripts)
-      --help, --version
+      --second-cal CAL    the same for the second date (default CE)
+      --months            the difference counts calendar months (default: days)
+      --include-first     include the first date in day counts
+      --weekdays-only     do not count weekend days
+      --terse             verbose off (default: verbose on)
+      --no-hyphen         ordinal and ISO week dates without hyphens
+      --order ymd|dmy|mdy CE and JC date order (default ymd)
+      --sep -|/|.         CE and JC date separator (default -)
+      --thousands ,|.|none
+                          thousands separator (default ,)
+      --lang en|de        words and messages (default en)
+      --format text|json|tsv
+                          print report lines (default), one JSON object per
+                          computation (JSON Lines), or tab-separated values
+                          under a header line
+      --batch, -          read first-date texts from standard input, one per
+                          line; compute each as if typed alone with the other
+                          options; one output line per input line
+      --today YYYY-MM-DD  take this date as today (for reproducible scripts)
+  -h, --help              print this text
+      --version           print the version and the data files found
 
 The month subcommand prints the month's grid of weeks (Sunday first unless
 --monday; Common Era unless --julian); --iso adds the ISO 8601 week date of
-every cell (Common Era weeks from Monday only), --with-year with the year's last
-digit.
+every cell (Common Era weeks from Monday only), --with-year with the year's
+last digit.
 
 The all subcommand prints DATE (in the notation of --first-cal, default CE) in
 every notation, one line each: the code, a tab, the date in that notation as the
@@ -194,7 +215,8 @@ format options write it (empty where the notation has no date for the day), a
 tab and the notation's name.
 
 Exit status: 0 done, 1 a date was refused or a result is out of range (the
-message is on standard error), 2 usage error.
+message is on standard error), 2 usage error, 3 the language data file is
+missing or damaged.
 )";
 }
 

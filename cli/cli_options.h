@@ -2,6 +2,7 @@
 // options.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,10 @@
 #include "text/language.h"
 
 namespace tembrel::cli {
+
+// What the computations are printed as: the report lines, one JSON object per
+// computation (JSON Lines), or tab-separated values under a header line.
+enum class OutputFormat : uint8_t { Text, Json, Tsv };
 
 struct CliOptions {
     std::string first;   // first date field
@@ -26,7 +31,8 @@ struct CliOptions {
     std::string dateSep = "-";
     std::string thousSep = ",";
     LanguageCode language = LanguageCode::English;
-    bool batch = false;
+    OutputFormat format = OutputFormat::Text;
+    bool batch = false;  // --batch or "-": the first dates come from standard input
     bool help = false;
     bool version = false;
     std::optional<std::string> today;  // YYYY-MM-DD: a fixed today, for reproducible runs

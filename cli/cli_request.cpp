@@ -20,7 +20,10 @@ ComputeRequest RequestFor(const CliOptions& options, int32_t today) {
     request.language = options.language;
     request.today = today;
     request.lineEnd = "\n";
-    request.keepFields = false;  // a terminal shows only the report
+    // The text format shows only the report, and spares the copies of the fields.
+    const bool structured = options.format != OutputFormat::Text;
+    request.keepFields = structured;
+    request.oneLine = structured;
     return request;
 }
 

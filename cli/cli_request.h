@@ -11,8 +11,9 @@
 namespace tembrel::cli {
 
 // Returns the request for the fields, calendars and options of the command line,
-// with `today` as today's day number and LF line ends; only the report is
-// wanted. Its texts are views into `options`, which must outlive it.
+// with `today` as today's day number and LF line ends. The text format wants
+// only the report; JSON and TSV want the fields too, and the report as one line.
+// Its texts are views into `options`, which must outlive it.
 ComputeRequest RequestFor(const CliOptions& options, int32_t today);
 
 // Returns the text with every CR LF turned into LF.

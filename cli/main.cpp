@@ -11,13 +11,16 @@
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
+#include "cli/computation_record.h"
 #include "cli/month_command.h"
+#include "cli/record_output.h"
+#include "cli/version_report.h"
 #include "compute/compute.h"
 #include "compute/compute_messages.h"
 #include "core/date_parsing.h"
 #include "core/today.h"
 #include "text/program_text.h"
-#include "text/program_text_numbers.h"
+#include "text/program_text_location.h"
 
 namespace {
 
@@ -67,6 +70,11 @@ int Run(const std::vector<std::string>& arguments) {
         WriteAll(UsageText(), stdout);
         return kExitDone;
     }
+    if (options.version) {
+        // Also, and above all, when a data file is missing: it says which.
+        WriteAll(VersionReport(ExecutableFolder()), stdout);
+        return kExitDone;
+    }
     std::string refusal;
     const int32_t today = TodayOf(options, refusal);
     if (!refusal.empty()) {
@@ -80,12 +88,6 @@ int Run(const std::vector<std::string>& arguments) {
     }
     texts.SetProgramTextLanguage(options.language);
     texts.SetStartUpCompleted(true);
-    if (options.version) {
-        std::printf("tembrel-cli (%s) %d.%d8\n",
-                    texts.ProgramText(program_text::kProductName).c_str(), TEMBREL_VERSION_MAJOR,
-                    TEMBREL_VERSION_MINOR);
-        return kExitDone;
-    }
     if (options.monthCommand) {
         return RunMonthCommand(options, texts);
     }
@@ -104,13 +106,21 @@ int Run(const std::vector<std::string>& arguments) {
         }
         return errors.empty() ? kExitDone : kExitRefused;
     }
-    const ComputeResult result = Compute(RequestFor(options, today));
+    const ComputeRequest request = RequestFor(options, today);
+    const ComputeResult result = Compute(request);
     if (result.kind == ComputeKind::None && result.message == ComputeMessage::None) {
         // The window does nothing with a difference and no date; a script is told
         // rather than handed an empty answer.
         return UsageError("a date difference needs a first or a second date");
     }
-    WriteAll(result.output, stdout);
+    if (options.format == OutputFormat::Text) {
+        WriteAll(result.output, stdout);
+    } else {
+        // A refused input has its record too, with the message.
+        std::string record(OutputHeader(options.format));
+        AppendRecord(options.format, RecordOf(request, result, result.output, texts), 0, record);
+        WriteAll(record, stdout);
+    }
     if (result.message != ComputeMessage::None) {
         const std::string message = MessageText(result.message, options.language, texts, "\n");
         std::fprintf(stderr, "%s\n", message.c_str());

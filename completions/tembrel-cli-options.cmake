@@ -30,10 +30,12 @@ tembrel_cli_option(NAMES --order CHOICES ymd dmy mdy HELP "CE and JC date order"
 tembrel_cli_option(NAMES --sep CHOICES - / . HELP "CE and JC date separator")
 tembrel_cli_option(NAMES --thousands CHOICES , . none HELP "thousands separator")
 tembrel_cli_option(NAMES --lang CHOICES en de HELP "language of words and messages")
+tembrel_cli_option(NAMES --format CHOICES text json tsv
+  HELP "print report lines, JSON Lines or tab-separated values")
 tembrel_cli_option(NAMES --batch HELP "read first dates from standard input")
 tembrel_cli_option(NAMES --today TEXT YYYY-MM-DD HELP "take this date as today")
 tembrel_cli_option(NAMES -h --help HELP "print the usage")
-tembrel_cli_option(NAMES --version HELP "print the version")
+tembrel_cli_option(NAMES --version HELP "print the version and the data files found")
 
 tembrel_cli_subcommand(month ARGS YEAR MONTH HELP "print the grid of a month")
 tembrel_cli_option(SUBCOMMAND month NAMES --monday HELP "weeks begin on Monday")

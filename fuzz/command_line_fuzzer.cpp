@@ -6,8 +6,9 @@
 // line per notation, each of whose dates reads back as the same day, or the
 // date's refusal; otherwise the standard input
 // goes through the batch path (an in-memory stream), which writes exactly one
-// line per input line and numbers its refusals by input line, and the three
-// fields of the command line computed once leave whole report lines.
+// line per input line (after the header line in TSV; a JSON object in JSON) and
+// numbers its refusals by input line, and the three fields of the command line
+// computed once leave whole report lines.
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -135,8 +136,17 @@ void CheckBatch(std::string_view stdinText, const CliOptions& options) {
     std::vector<std::string> errors;
     const std::string output = RunBatchOver(stdinText, options, errors);
     const size_t lines = LineCount(stdinText);
-    Require(LineCount(output) == lines && (output.empty() || output.back() == '\n'),
+    const size_t header = options.format == OutputFormat::Tsv ? 1 : 0;
+    Require(LineCount(output) == lines + header && (output.empty() || output.back() == '\n'),
             "the batch path writes one line per input line", output);
+    if (options.format == OutputFormat::Json) {
+        for (size_t start = 0; start < output.size(); start = output.find('\n', start) + 1) {
+            const std::string_view line =
+                std::string_view(output).substr(start, output.find('\n', start) - start);
+            Require(line.starts_with(R"({"line":)") && line.ends_with("}"),
+                    "each line is one JSON object", line);
+        }
+    }
     size_t lastLine = 0;
     for (const std::string& error : errors) {
         Require(error.starts_with("line "), "a refusal names its line", error);

@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
   # the user's holiday calendars (iCalendar files)
   libical-dev
+  # tembrel-cli's JSON output
+  nlohmann-json3-dev
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   # window screenshots under a virtual display; calendars to compare month grids with

@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_request.h"
 #include "cli/line_reader.h"
+#include "cli/tsv_output.h"
 #include "compute/compute.h"
 #include "compute/compute_messages.h"
 #include "tests/support/random_date_texts.h"
@@ -148,6 +152,53 @@ TEST_F(BatchTest, GivesWhatTheLinesComputedOneByOneGiveAcrossBlocksAndWorkers) {
             }
         }
     }
+}
+
+// JSON and TSV give every input line its record, numbered and in order across
+// blocks and workers, with the report line of the text format and its refusal.
+TEST_F(BatchTest, StructuredFormatsGiveEveryLineItsRecordWithTheTextFormatsReport) {
+    std::mt19937 random(11);
+    std::string input;
+    for (const std::string& line : test_support::RandomDateTexts(random, 20000)) {
+        input += line + (line.size() % 5 == 0 ? "\r\n" : "\n");
+    }
+    input += "\n" + std::string(kMaxLineBytes + 1, '1') + "\n \t\n2008-01-15";
+    CliOptions options = RandomOptions(random, CalendarCode::CE, CalendarCode::ISO);
+    options.months = false;
+    const BatchRun text = RunThroughFiles(input, options, texts, 3);
+    std::vector<std::string> reports;
+    std::istringstream textLines(text.output);
+    for (std::string line; std::getline(textLines, line);) {
+        reports.push_back(line);
+    }
+
+    options.format = OutputFormat::Json;
+    const BatchRun json = RunThroughFiles(input, options, texts, 3);
+    EXPECT_EQ(json.output, RunThroughFiles(input, options, texts, 1).output);
+    EXPECT_EQ(json.errors, text.errors);
+    std::vector<nlohmann::json> objects;
+    std::istringstream jsonLines(json.output);
+    for (std::string line; std::getline(jsonLines, line);) {
+        objects.push_back(nlohmann::json::parse(line));
+        ASSERT_LE(objects.size(), reports.size());
+        EXPECT_EQ(objects.back()["line"], objects.size());
+        EXPECT_EQ(objects.back()["report"], reports[objects.size() - 1]) << line;
+    }
+    ASSERT_EQ(objects.size(), reports.size());
+    const nlohmann::json& overLong = objects[objects.size() - 3];
+    EXPECT_TRUE(overLong["input"]["first"].is_null());
+    EXPECT_EQ(overLong["message"]["code"], "line_too_long");
+    const nlohmann::json& blank = objects[objects.size() - 2];
+    EXPECT_EQ(blank["input"]["first"], " \t");
+    EXPECT_EQ(blank["kind"], "none");
+    EXPECT_TRUE(blank["message"].is_null());
+
+    options.format = OutputFormat::Tsv;
+    const BatchRun tsv = RunThroughFiles(input, options, texts, 3);
+    EXPECT_EQ(tsv.errors, text.errors);
+    EXPECT_TRUE(tsv.output.starts_with(TsvHeader()));
+    EXPECT_EQ(static_cast<size_t>(std::count(tsv.output.begin(), tsv.output.end(), '\n')),
+              reports.size() + 1);
 }
 
 TEST_F(BatchTest, NothingGivesNothingAndAnEmptyLineAnEmptyLine) {

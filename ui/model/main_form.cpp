@@ -64,7 +64,7 @@ int16_t GroupValue(const MainFormState& form, OptionGroup group) {
 }  // namespace
 
 std::string VersionText(const ProgramVersion& version) {
-    return std::to_string(version.major) + "." + std::to_string(version.minor) + "8";
+    return std::string(version.text);
 }
 
 namespace {

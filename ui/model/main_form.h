@@ -28,6 +28,7 @@
 #include "compute/compute.h"
 #include "core/calendar_codes.h"
 #include "settings/settings_record.h"
+#include "tembrel_version.h"
 #include "text/program_text.h"
 #include "text/text_table.h"
 #include "ui/model/all_calendars_model.h"
@@ -44,13 +45,13 @@
 
 namespace tembrel {
 
-// The program's version; the caption shows major.minor followed by the digit 8.
+// The program's version as the caption shows it ("9.98"): the build's, unless a
+// test gives another.
 struct ProgramVersion {
-    int major = 9;
-    int minor = 9;
+    std::string_view text = kVersionText;
 };
 
-// Returns the version text of the caption: "9.98" for version 9.9.
+// Returns the version text of the caption.
 std::string VersionText(const ProgramVersion& version);
 
 // The caption of the window before the product name is known.

@@ -78,7 +78,7 @@ class MainFormTest : public ::testing::Test {
     ProgramTexts texts;
     ScriptedDialogs dialogs;
     RecordingClipboard clipboard;
-    MainForm main{texts, dialogs, clipboard, ProgramVersion{}, &services};
+    MainForm main{texts, dialogs, clipboard, ProgramVersion{"9.98"}, &services};
     MainFormState& form = main.form;
     MainWindowState& window = main.window;
 };

@@ -45,8 +45,8 @@ class ProgramRunTest : public ::testing::Test {
     // Starts the program: a new form model through the whole start-up.
     MainForm& Start() {
         main_.reset();
-        main_ =
-            std::make_unique<MainForm>(texts, dialogs, clipboard, ProgramVersion{9, 9}, &services);
+        main_ = std::make_unique<MainForm>(texts, dialogs, clipboard, ProgramVersion{"9.98"},
+                                           &services);
         RunStartUp(*main_);
         return *main_;
     }

@@ -89,8 +89,8 @@ std::optional<Broken> SessionProgram::Run(const SessionAction& action) {
 }
 
 void SessionProgram::Start() {
-    main_ =
-        std::make_unique<MainForm>(texts_, dialogs_, clipboard_, ProgramVersion{9, 9}, &services_);
+    main_ = std::make_unique<MainForm>(texts_, dialogs_, clipboard_, ProgramVersion{"9.98"},
+                                       &services_);
     main_->SetMainWindowCaption();
     main_->InitialiseMainWindow();
     main_->AfterShow();

@@ -325,7 +325,7 @@ TEST_F(ProgramRunTest, ReadOnlySettingsFolderKeepsTheFormerFile) {
 TEST_F(ProgramRunTest, ProgramTextsStayEnglishUntilTheSavedLanguageIsApplied) {
     WriteFile(FileOf({"1", "2,45,44", "0,0,0", "0", "1", "1", "1", "1", "\"Sun\"", "\"CE\"", "\"\"",
                       "\"\"", "\"\"", "\"\"", "0"}));
-    MainForm main(texts, dialogs, clipboard, ProgramVersion{9, 9}, &services);
+    MainForm main(texts, dialogs, clipboard, ProgramVersion{"9.98"}, &services);
     main.SetMainWindowCaption();
     main.InitialiseMainWindow();
     main.AfterShow();

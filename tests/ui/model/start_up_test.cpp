@@ -10,11 +10,6 @@ using C = MainWindowControl;
 using test_support::MainFormTest;
 using test_support::PrintTo;
 
-TEST(VersionTextTest, AppendsTheDigitEightToMajorDotMinor) {
-    EXPECT_EQ(VersionText({9, 9}), "9.98");
-    EXPECT_EQ(VersionText({10, 0}), "10.08");
-}
-
 TEST(MainFormBeforeStartUpTest, ShowsTheDesignCaptionAndBlankTodayLabels) {
     // State: a form model just created. Action: none. Expected: caption "Tembrel",
     // today labels empty, captions already from the text table.

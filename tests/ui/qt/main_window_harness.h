@@ -51,7 +51,7 @@ class MainWindowHarness {
     // Starts a main window and waits until it is the active window.
     bool Open() {
         watchdog_ = std::make_unique<ModalWatchdog>();
-        window_ = std::make_unique<frmMain>(texts_, ProgramVersion{9, 9});
+        window_ = std::make_unique<frmMain>(texts_, ProgramVersion{"9.98"});
         window_->services().today = [today = today_] { return today; };
         window_->endProgram = [] {};
         window_->StartUp();

@@ -148,7 +148,7 @@ void MainWindowTest::init() {
 void MainWindowTest::startWindow() {
     window_.reset();
     programEnded_ = 0;
-    window_ = std::make_unique<tembrel::frmMain>(texts_, tembrel::ProgramVersion{9, 9});
+    window_ = std::make_unique<tembrel::frmMain>(texts_, tembrel::ProgramVersion{"9.98"});
     window_->services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window_->endProgram = [this] { ++programEnded_; };
     window_->StartUp();
@@ -683,7 +683,7 @@ void MainWindowTest::quitEndsTheRunningProgram() {
     // window open (as the month window may be). Action: Quit. Expected: the
     // settings are written and the event loop ends with 0 all the same.
     window_.reset();
-    tembrel::frmMain program(texts_, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain program(texts_, tembrel::ProgramVersion{"9.98"});
     program.StartUp();
     QWidget otherWindow;
     otherWindow.show();

@@ -88,7 +88,7 @@ void TypeInto(tembrel::frmMain& window, MainWindowControl id, const QString& tex
 // A first session with the program, as a new user would try it.
 bool RunTrial(tembrel::ProgramTexts& texts, const QDir& folder) {
     using C = MainWindowControl;
-    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.StartUp();
     // Convert a date: type it, choose ISO for the other field, press Enter.
@@ -151,7 +151,7 @@ bool SaveGermanStart(tembrel::ProgramTexts& texts, const QDir& folder) {
         std::fprintf(stderr, "cannot write %s\n", file.c_str());
         return false;
     }
-    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.endProgram = [] {};
     window.StartUp();
@@ -198,7 +198,7 @@ bool SaveDialogOf(const QDir& folder, const char* name, Action action) {
 bool SaveGermanDialogs(tembrel::ProgramTexts& texts, const QDir& folder) {
     using C = MainWindowControl;
     using M = tembrel::MonthWindowControl;
-    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.endProgram = [] {};
     window.services().opener = [](const QUrl&) { return false; };
     window.StartUp();
@@ -261,7 +261,7 @@ int main(int argc, char** argv) {
         return *failed;
     }
     bool ok = RunTrial(texts, folder);
-    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.StartUp();
     ok = Save(window, folder, "main_en.png") && ok;

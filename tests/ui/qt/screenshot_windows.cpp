@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
         return *failed;
     }
     CloseStrayDialogs();
-    tembrel::frmMain window(texts, tembrel::ProgramVersion{9, 9});
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.endProgram = [] {};
     window.StartUp();
