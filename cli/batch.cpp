@@ -68,8 +68,11 @@ void ForEachLine(const Lines& input, TooLong tooLong, Blank blank, Date date) {
 // date each line replaces, and a result whose buffers every line reuses.
 class LineComputer {
   public:
-    LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today)
-        : request_(RequestFor(options, today)), format_(options.format), texts_(texts) {
+    LineComputer(const CliOptions& options, const ProgramTexts& texts, int32_t today,
+                 const holidays::WorkingDays* workingDays)
+        : request_(RequestFor(options, today, workingDays)),
+          format_(options.format),
+          texts_(texts) {
         request_.oneLine = true;
     }
 
@@ -226,12 +229,13 @@ void Work(BatchStreams& streams, LineComputer& computer, Block& block,
 }  // namespace
 
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
-                                  const ProgramTexts& texts, int32_t today, unsigned threads) {
+                                  const ProgramTexts& texts, int32_t today, unsigned threads,
+                                  const holidays::WorkingDays* workingDays) {
     if (const std::string_view header = OutputHeader(options.format); !header.empty()) {
         std::fwrite(header.data(), 1, header.size(), output);
     }
     BatchStreams streams(input, output);
-    LineComputer computer(options, texts, today);
+    LineComputer computer(options, texts, today, workingDays);
     Block block;
     const std::optional<uint64_t> first = streams.Read(block);
     std::vector<std::thread> pool;
@@ -239,7 +243,7 @@ std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const Cli
     if (streams.MoreInput()) {
         for (unsigned w = 1; w < threads; ++w) {
             pool.emplace_back([&] {
-                LineComputer helperComputer(options, texts, today);
+                LineComputer helperComputer(options, texts, today, workingDays);
                 Block helperBlock;
                 Work(streams, helperComputer, helperBlock, streams.Read(helperBlock));
             });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "holidays/working_days.h"
 #include "text/program_text.h"
 
 namespace tembrel::cli {
@@ -24,7 +25,10 @@ namespace tembrel::cli {
 // that memory stays small whatever the length of the input; up to `threads`
 // workers, each with its own request and result, compute the blocks, and the output
 // keeps the order of the input.
+// Working days are counted on `workingDays` (null: the default), which every
+// worker reads.
 std::vector<std::string> RunBatch(std::FILE* input, std::FILE* output, const CliOptions& options,
-                                  const ProgramTexts& texts, int32_t today, unsigned threads);
+                                  const ProgramTexts& texts, int32_t today, unsigned threads,
+                                  const holidays::WorkingDays* workingDays = nullptr);
 
 }  // namespace tembrel::cli

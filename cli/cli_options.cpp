@@ -1,23 +1,86 @@
 #include "cli/cli_options.h"
 
-#include <map>
+#include <functional>
 #include <string_view>
+#include <utility>
+
+#include "holidays/weekend.h"
+
+#include "cli/all_command.h"
+#include "cli/calendar_option.h"
+#include "cli/format_options.h"
 
 namespace tembrel::cli {
 
 namespace {
 
-std::optional<CalendarCode> CalendarOption(std::string_view value) {
-    static const std::map<std::string_view, CalendarCode> kCalendars = {
-        {"CE", CalendarCode::CE},   {"JC", CalendarCode::JC},   {"JDN", CalendarCode::JDN},
-        {"ISO", CalendarCode::ISO}, {"ORD", CalendarCode::ORD}, {"LPW", CalendarCode::LPW},
-        {"LPM", CalendarCode::LPM},
-    };
-    const auto found = kCalendars.find(value);
-    if (found == kCalendars.end()) {
-        return std::nullopt;
+// Reads a value of --weekend, --holidays, --holidays-file or --workdays-file
+// into the choice; returns the refusal, or the empty text.
+std::string ReadWorkingDaysOption(std::string_view name, const std::string& value,
+                                  holidays::WorkingDaysChoice& choice) {
+    if (name == "--weekend") {
+        const std::optional<holidays::Weekend> weekend = holidays::ParseWeekend(value);
+        if (!weekend) {
+            return "--weekend takes mon, tue, wed, thu, fri, sat and sun separated by commas, "
+                   "or none: '" +
+                   value + "'";
+        }
+        choice.weekend = *weekend;
+    } else if (name == "--holidays") {
+        const std::optional<std::vector<std::string>> regions = holidays::ParseRegionList(value);
+        if (!regions) {
+            return "--holidays takes region codes separated by commas, such as DE-BY,AT: '" +
+                   value + "'";
+        }
+        choice.regions.insert(choice.regions.end(), regions->begin(), regions->end());
+    } else if (name == "--holidays-file") {
+        choice.holidayFiles.push_back(value);
+    } else {
+        choice.workdayFiles.push_back(value);
     }
-    return found->second;
+    return {};
+}
+
+bool IsWorkingDaysOption(std::string_view name) {
+    return name == "--weekend" || name == "--holidays" || name == "--holidays-file" ||
+           name == "--workdays-file";
+}
+
+// Reads the arguments of a subcommand after its name: --lang, --help, the flags
+// `readFlag` takes (it returns true for those), --holidays and --holidays-file
+// when `takesHolidays` holds, and the positional arguments,
+// which are returned. Sets the error on the first argument that is not usable.
+std::vector<std::string> ReadSubcommand(const std::vector<std::string>& arguments, size_t next,
+                                        const std::string& command, bool takesHolidays,
+                                        const std::function<bool(std::string_view)>& readFlag,
+                                        ParsedCommandLine& parsed) {
+    CliOptions& options = parsed.options;
+    std::vector<std::string> positional;
+    for (size_t i = next; i < arguments.size() && parsed.error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        const bool holidayOption = argument == "--holidays" || argument == "--holidays-file";
+        if (readFlag(argument)) {
+            continue;
+        }
+        if (argument == "--lang" && hasValue) {
+            const std::string& value = arguments[++i];
+            if (value != "en" && value != "de") {
+                parsed.error = "--lang takes en or de";
+            }
+            options.language = value == "de" ? LanguageCode::German : LanguageCode::English;
+        } else if (takesHolidays && holidayOption && hasValue) {
+            parsed.error = ReadWorkingDaysOption(argument, arguments[++i], options.workingDays);
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument.size() > 1 && argument.front() == '-' &&
+                   (argument[1] < '0' || argument[1] > '9')) {
+            parsed.error = "unknown option for " + command + ": " + argument;
+        } else {
+            positional.push_back(argument);
+        }
+    }
+    return positional;
 }
 
 // Reads the options of the month subcommand: YEAR MONTH and its flags.
@@ -25,35 +88,21 @@ void ParseMonthCommand(const std::vector<std::string>& arguments, size_t next,
                        ParsedCommandLine& parsed) {
     CliOptions& options = parsed.options;
     options.monthCommand = true;
-    std::vector<std::string> positional;
-    for (size_t i = next; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--monday") {
-            options.monday = true;
-        } else if (argument == "--julian") {
-            options.julian = true;
-        } else if (argument == "--iso") {
-            options.iso = true;
-        } else if (argument == "--with-year") {
-            options.withYear = true;
-        } else if (argument == "--lang" && i + 1 < arguments.size()) {
-            const std::string& value = arguments[++i];
-            if (value != "en" && value != "de") {
-                parsed.error = "--lang takes en or de";
-                return;
+    const auto readFlag = [&options](std::string_view argument) {
+        for (auto [name, flag] : {std::pair{"--monday", &options.monday},
+                                  {"--julian", &options.julian},
+                                  {"--iso", &options.iso},
+                                  {"--with-year", &options.withYear}}) {
+            if (argument == name) {
+                *flag = true;
+                return true;
             }
-            options.language = value == "de" ? LanguageCode::German : LanguageCode::English;
-        } else if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument.size() > 1 && argument.front() == '-' &&
-                   (argument[1] < '0' || argument[1] > '9')) {
-            parsed.error = "unknown option for month: " + argument;
-            return;
-        } else {
-            positional.push_back(argument);
         }
-    }
-    if (options.help) {
+        return false;
+    };
+    const std::vector<std::string> positional =
+        ReadSubcommand(arguments, next, "month", true, readFlag, parsed);
+    if (options.help || !parsed.error.empty()) {
         return;
     }
     if (positional.size() != 2) {
@@ -64,6 +113,24 @@ void ParseMonthCommand(const std::vector<std::string>& arguments, size_t next,
     options.monthMonth = positional[1];
 }
 
+// Reads the holidays subcommand: REGION[,REGION...] YEAR and --lang.
+void ParseHolidaysCommand(const std::vector<std::string>& arguments, size_t next,
+                          ParsedCommandLine& parsed) {
+    CliOptions& options = parsed.options;
+    options.holidaysCommand = true;
+    const std::vector<std::string> positional = ReadSubcommand(
+        arguments, next, "holidays", false, [](std::string_view) { return false; }, parsed);
+    if (options.help || !parsed.error.empty()) {
+        return;
+    }
+    if (positional.size() != 2) {
+        parsed.error = "holidays takes a REGION (such as DE-BY) and a YEAR";
+        return;
+    }
+    parsed.error = ReadWorkingDaysOption("--holidays", positional[0], options.workingDays);
+    options.holidaysYear = positional[1];
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -71,6 +138,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CliOptions& options = parsed.options;
     if (!arguments.empty() && arguments.front() == "month") {
         ParseMonthCommand(arguments, 1, parsed);
+        return parsed;
+    }
+    if (!arguments.empty() && arguments.front() == "holidays") {
+        ParseHolidaysCommand(arguments, 1, parsed);
+        return parsed;
+    }
+    if (!arguments.empty() && arguments.front() == "all") {
+        ParseAllCommand(arguments, 1, parsed);
         return parsed;
     }
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -114,7 +189,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (auto v = value()) {
                 const std::optional<CalendarCode> cal = CalendarOption(*v);
                 if (!cal) {
-                    parsed.error = name + " takes CE, JC, JDN, ISO, ORD, LPW or LPM";
+                    parsed.error = CalendarRefusal(name);
                 } else {
                     (name == "--first-cal" ? options.firstCal : options.secondCal) = *cal;
                 }
@@ -135,41 +210,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             flag(options.help);
         } else if (name == "--version") {
             flag(options.version);
-        } else if (name == "--order") {
+        } else if (IsFormatOption(name)) {
             if (auto v = value()) {
-                if (*v == "ymd") {
-                    options.order = DateOrder::YMD;
-                } else if (*v == "dmy") {
-                    options.order = DateOrder::DMY;
-                } else if (*v == "mdy") {
-                    options.order = DateOrder::MDY;
-                } else {
-                    parsed.error = "--order takes ymd, dmy or mdy";
-                }
-            }
-        } else if (name == "--sep") {
-            if (auto v = value()) {
-                if (*v != "-" && *v != "/" && *v != ".") {
-                    parsed.error = "--sep takes -, / or .";
-                } else {
-                    options.dateSep = *v;
-                }
-            }
-        } else if (name == "--thousands") {
-            if (auto v = value()) {
-                if (*v != "," && *v != "." && *v != "none") {
-                    parsed.error = "--thousands takes , . or none";
-                } else {
-                    options.thousSep = *v == "none" ? "" : *v;
-                }
-            }
-        } else if (name == "--lang") {
-            if (auto v = value()) {
-                if (*v != "en" && *v != "de") {
-                    parsed.error = "--lang takes en or de";
-                } else {
-                    options.language = *v == "de" ? LanguageCode::German : LanguageCode::English;
-                }
+                parsed.error = ReadFormatOption(name, *v, options);
             }
         } else if (name == "--format") {
             if (auto v = value()) {
@@ -186,6 +229,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (name == "--today") {
             if (auto v = value())
                 options.today = *v;
+        } else if (IsWorkingDaysOption(name)) {
+            if (auto v = value())
+                parsed.error = ReadWorkingDaysOption(name, *v, options.workingDays);
         } else {
             parsed.error = "unknown argument: " + arguments[i];
         }
@@ -201,10 +247,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-    // At most 80 columns a line, the width of a terminal.
+    // At most 80 columns a line, the width of a terminal. The calendar codes
+    // follow "--first-cal CAL" in the option column, 26 columns in.
+    constexpr size_t kColumn = 26;
     return R"(Usage: tembrel-cli [OPTIONS] [-]
        tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso]
                         [--with-year] [--lang en|de]
+                        [--holidays REGION[,REGION...]] [--holidays-file FILE]
+       tembrel-cli holidays REGION[,REGION...] YEAR [--lang en|de]
+       tembrel-cli all DATE [--first-cal CAL] [--order ymd|dmy|mdy]
+                        [--sep -|/|.] [--thousands ,|.|none] [--no-hyphen]
+                        [--lang en|de]
 
 Converts a date, counts the days between two dates, or adds days or months to
 a date, and prints the report line. With no date and no difference it reports
@@ -213,11 +266,25 @@ today.
   -1, --first TEXT        first date field
   -d, --diff TEXT         date difference field
   -2, --second TEXT       second date field
-      --first-cal CAL     CE, JC, JDN, ISO, ORD, LPW or LPM (default CE)
+      --first-cal CAL     )" +
+           CalendarCodeLines("(default CE)", 80 - kColumn, 80, kColumn) + R"(
       --second-cal CAL    the same for the second date (default CE)
       --months            the difference counts calendar months (default: days)
       --include-first     include the first date in day counts
-      --weekdays-only     do not count weekend days
+      --weekdays-only     count only working days: not the weekend days, nor
+                          the holidays of the next options
+      --weekend LIST      the days off each week: mon, tue, wed, thu, fri, sat
+                          and sun separated by commas, or none (default sat,sun)
+      --holidays REGION[,REGION...]
+                          the public holidays of these regions are days off
+                          too, such as DE-BY or US (the regions: see below)
+      --holidays-file FILE
+                          your own holidays: a list of dates (yyyy-mm-dd and an
+                          optional name a line) or an iCalendar file (.ics)
+      --workdays-file FILE
+                          extra working days, a list of dates: worked even on
+                          the weekend or a holiday (--holidays-file and
+                          --workdays-file may be given more than once)
       --terse             verbose off (default: verbose on)
       --no-hyphen         ordinal and ISO week dates without hyphens
       --order ymd|dmy|mdy CE and JC date order (default ymd)
@@ -239,11 +306,24 @@ today.
 The month subcommand prints the month's grid of weeks (Sunday first unless
 --monday; Common Era unless --julian); --iso adds the ISO 8601 week date of
 every cell (Common Era weeks from Monday only), --with-year with the year's
-last digit.
+last digit. With --holidays or --holidays-file, a * after a day marks a
+holiday, and the month's holidays follow the grid, one a line.
+
+The holidays subcommand lists the public holidays of a region in a year, one
+a line: the date, the day of the week and the name, separated by tabs.
+Regions: DE and its states DE-BW, DE-BY, DE-BE, DE-BB, DE-HB, DE-HH, DE-HE,
+DE-MV, DE-NI, DE-NW, DE-RP, DE-SL, DE-SN, DE-ST, DE-SH, DE-TH; AT, CH, FR, IT,
+ES, NL, BE, IE; GB (England and Wales), GB-SCT, GB-NIR; US and CA (federal).
+
+The all subcommand prints DATE (in the notation of --first-cal, default CE) in
+every notation, one line each: the code, a tab, the date in that notation as the
+format options write it (empty where the notation has no date for the day), a
+tab and the notation's name.
 
 Exit status: 0 done, 1 a date was refused or a result is out of range (the
-message is on standard error), 2 usage error, 3 the language data file is
-missing or damaged.
+message is on standard error), 2 usage error (also a region that does not
+exist or a file that cannot be read), 3 the language data file, or the holiday
+rule file when regions are asked for, is missing or damaged.
 )";
 }
 

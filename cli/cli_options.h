@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/calendar_codes.h"
+#include "holidays/working_days_choice.h"
 #include "text/language.h"
 
 namespace tembrel::cli {
@@ -36,6 +37,9 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     std::optional<std::string> today;  // YYYY-MM-DD: a fixed today, for reproducible runs
+    // --weekend, --holidays, --holidays-file, --workdays-file: the working days
+    // of --weekdays-only (and the holidays the month subcommand marks).
+    holidays::WorkingDaysChoice workingDays;
 
     // The month subcommand.
     bool monthCommand = false;
@@ -45,6 +49,13 @@ struct CliOptions {
     bool julian = false;
     bool iso = false;
     bool withYear = false;
+
+    // The holidays subcommand: REGION[,REGION...] YEAR.
+    bool holidaysCommand = false;
+    std::string holidaysYear;
+    // The all subcommand: DATE in the notation of firstCal.
+    bool allCommand = false;
+    std::string allDate;
 };
 
 // The outcome of reading the command line: the options, or the reason they are

@@ -2,7 +2,8 @@
 
 namespace tembrel::cli {
 
-ComputeRequest RequestFor(const CliOptions& options, int32_t today) {
+ComputeRequest RequestFor(const CliOptions& options, int32_t today,
+                          const holidays::WorkingDays* workingDays) {
     ComputeRequest request;
     request.firstDate = options.first;
     request.difference = options.diff;
@@ -16,6 +17,7 @@ ComputeRequest RequestFor(const CliOptions& options, int32_t today) {
     request.notation.hyphen = options.noHyphen ? 0 : 1;
     request.includeFirstDate = options.includeFirst;
     request.countWeekends = !options.weekdaysOnly;
+    request.workingDays = workingDays;
     request.verbose = !options.terse;
     request.language = options.language;
     request.today = today;

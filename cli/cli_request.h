@@ -11,10 +11,12 @@
 namespace tembrel::cli {
 
 // Returns the request for the fields, calendars and options of the command line,
-// with `today` as today's day number and LF line ends. The text format wants
-// only the report; JSON and TSV want the fields too, and the report as one line.
-// Its texts are views into `options`, which must outlive it.
-ComputeRequest RequestFor(const CliOptions& options, int32_t today);
+// with `today` as today's day number, the working days built from the options
+// (null: the default) and LF line ends. The text format wants only the report;
+// JSON and TSV want the fields too, and the report as one line. Its texts are
+// views into `options`, which must outlive it, as must `workingDays`.
+ComputeRequest RequestFor(const CliOptions& options, int32_t today,
+                          const holidays::WorkingDays* workingDays = nullptr);
 
 // Returns the text with every CR LF turned into LF.
 std::string ToUnixLineEnds(std::string_view text);

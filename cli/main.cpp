@@ -7,10 +7,13 @@
 #include <thread>
 #include <vector>
 
+#include "cli/all_command.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
+#include "cli/cli_working_days.h"
 #include "cli/computation_record.h"
+#include "cli/holidays_command.h"
 #include "cli/month_command.h"
 #include "cli/record_output.h"
 #include "cli/version_report.h"
@@ -86,19 +89,37 @@ int Run(const std::vector<std::string>& arguments) {
     }
     texts.SetProgramTextLanguage(options.language);
     texts.SetStartUpCompleted(true);
+    const CliWorkingDays working = BuildCliWorkingDays(options.workingDays, HolidayRuleFile());
+    if (working.exitCode == kExitUsage) {
+        return UsageError(working.error);
+    }
+    if (working.exitCode != kExitDone) {
+        std::fprintf(stderr, "tembrel-cli: %s\n", working.error.c_str());
+        return working.exitCode;
+    }
+    const holidays::WorkingDays* workingDays = working.workingDays.get();
     if (options.monthCommand) {
-        return RunMonthCommand(options, texts);
+        return RunMonthCommand(options, workingDays);
+    }
+    if (options.holidaysCommand) {
+        return PrintSubcommandResult(HolidaysCommandOutput(options, *workingDays));
+    }
+    if (options.allCommand) {
+        const AllCommandResult result = AllCommandOutput(options, texts);
+        WriteAll(result.out, stdout);
+        WriteAll(result.err, stderr);
+        return result.exitCode;
     }
     if (options.batch) {
         const std::vector<std::string> errors =
             RunBatch(stdin, stdout, options, texts, today,
-                     std::max(1u, std::thread::hardware_concurrency()));
+                     std::max(1u, std::thread::hardware_concurrency()), workingDays);
         for (const std::string& error : errors) {
             std::fprintf(stderr, "%s\n", error.c_str());
         }
         return errors.empty() ? kExitDone : kExitRefused;
     }
-    const ComputeRequest request = RequestFor(options, today);
+    const ComputeRequest request = RequestFor(options, today, workingDays);
     const ComputeResult result = Compute(request);
     if (result.kind == ComputeKind::None && result.message == ComputeMessage::None) {
         // The window does nothing with a difference and no date; a script is told

@@ -1,6 +1,7 @@
 #include "cli/month_command.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <optional>
 
 #include "cli/cli_request.h"
@@ -12,8 +13,6 @@
 namespace tembrel::cli {
 
 namespace {
-
-constexpr int kExitUsage = 2;
 
 // Returns the month 1..12 a text names: its number (leading zeros allowed) or its
 // full name in `language`, case ignored.
@@ -35,39 +34,42 @@ std::optional<int> MonthNumber(std::string_view text, LanguageCode language) {
     return std::nullopt;
 }
 
-MonthCommandResult Refuse(std::string message) {
-    return {kExitUsage, {}, "tembrel-cli: " + message + "\n"};
-}
-
 }  // namespace
 
-MonthCommandResult MonthCommandOutput(const CliOptions& options) {
-    const std::optional<int64_t> year = WholeNumberOf(TrimSpaces(options.monthYear));
-    if (!year || *year < INT32_MIN || *year > INT32_MAX) {
-        return Refuse("the year must be a whole number, such as 2009 or -45: '" +
-                      options.monthYear + "'");
+SubcommandResult MonthCommandOutput(const CliOptions& options,
+                                    const holidays::WorkingDays* holidays) {
+    const std::optional<int32_t> year = YearArgument(options.monthYear);
+    if (!year) {
+        return RefuseYear(options.monthYear);
     }
     const std::optional<int> month = MonthNumber(options.monthMonth, options.language);
     if (!month) {
-        return Refuse("the month must be 1..12 or a month's full name: '" + options.monthMonth +
-                      "'");
+        return RefuseSubcommand("the month must be 1..12 or a month's full name: '" +
+                                options.monthMonth + "'");
     }
     if (options.iso && (options.julian || !options.monday)) {
-        return Refuse(
+        return RefuseSubcommand(
             "--iso shows ISO week dates only for Common Era months with weeks beginning on "
             "Monday: give --monday and leave out --julian");
     }
-    const std::optional<MonthGrid> grid = BuildMonthGrid({.year = static_cast<int32_t>(*year),
-                                                          .month = *month,
-                                                          .julian = options.julian,
-                                                          .mondayFirst = options.monday,
-                                                          .language = options.language});
+    const std::optional<MonthGrid> grid =
+        BuildMonthGrid({.year = *year,
+                        .month = *month,
+                        .julian = options.julian,
+                        .mondayFirst = options.monday,
+                        .language = options.language,
+                        .holidays = holidays != nullptr ? holidays->calendar.get() : nullptr});
     if (!grid) {
-        return Refuse("the month lies outside the supported range of day numbers: " +
-                      options.monthYear + " " + options.monthMonth);
+        return RefuseSubcommand("the month lies outside the supported range of day numbers: " +
+                                options.monthYear + " " + options.monthMonth);
     }
-    MonthCommandResult result;
+    SubcommandResult result;
     result.out = ToUnixLineEnds(grid->text) + "\n";
+    if (!grid->holidays.empty()) {
+        result.out += '\n';
+        result.out += ToUnixLineEnds(grid->holidays);
+        result.out += '\n';
+    }
     if (options.iso) {
         result.out += "\n";
         result.out += ToUnixLineEnds(BuildISOWeekDates(grid->gridStartJDN, grid->numWeekRows,
@@ -77,11 +79,8 @@ MonthCommandResult MonthCommandOutput(const CliOptions& options) {
     return result;
 }
 
-int RunMonthCommand(const CliOptions& options, const ProgramTexts&) {
-    const MonthCommandResult result = MonthCommandOutput(options);
-    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
-    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-    return result.exitCode;
+int RunMonthCommand(const CliOptions& options, const holidays::WorkingDays* holidays) {
+    return PrintSubcommandResult(MonthCommandOutput(options, holidays));
 }
 
 }  // namespace tembrel::cli

@@ -15,13 +15,19 @@
 tembrel_cli_option(NAMES -1 --first TEXT date HELP "first date field")
 tembrel_cli_option(NAMES -d --diff TEXT difference HELP "date difference field")
 tembrel_cli_option(NAMES -2 --second TEXT date HELP "second date field")
-tembrel_cli_option(NAMES --first-cal CHOICES CE JC JDN ISO ORD LPW LPM
-  HELP "notation of the first date")
-tembrel_cli_option(NAMES --second-cal CHOICES CE JC JDN ISO ORD LPW LPM
+# The calendar codes, in the order of the table of notations.
+set(calendar_codes CE JC JDN ORD ISO LPW LPM HEB ISL PER COP ETH IND RJ EGY ARM FRE BAH MAY CHN
+  MJD RD LIL UNX XLS)
+tembrel_cli_option(NAMES --first-cal CHOICES ${calendar_codes} HELP "notation of the first date")
+tembrel_cli_option(NAMES --second-cal CHOICES ${calendar_codes}
   HELP "notation of the second date")
 tembrel_cli_option(NAMES --months HELP "the difference counts calendar months")
 tembrel_cli_option(NAMES --include-first HELP "include the first date in day counts")
-tembrel_cli_option(NAMES --weekdays-only HELP "do not count weekend days")
+tembrel_cli_option(NAMES --weekdays-only HELP "count only working days")
+tembrel_cli_option(NAMES --weekend TEXT LIST HELP "the days off each week, or none")
+tembrel_cli_option(NAMES --holidays TEXT REGION HELP "public holidays of these regions are days off")
+tembrel_cli_option(NAMES --holidays-file FILE holidays HELP "a file of your own holidays")
+tembrel_cli_option(NAMES --workdays-file FILE workdays HELP "a file of extra working days")
 tembrel_cli_option(NAMES --terse HELP "verbose off")
 tembrel_cli_option(NAMES --no-hyphen HELP "ordinal and ISO week dates without hyphens")
 tembrel_cli_option(NAMES --order CHOICES ymd dmy mdy HELP "CE and JC date order")
@@ -41,4 +47,19 @@ tembrel_cli_option(SUBCOMMAND month NAMES --julian HELP "a month of the Julian c
 tembrel_cli_option(SUBCOMMAND month NAMES --iso HELP "add the ISO week dates")
 tembrel_cli_option(SUBCOMMAND month NAMES --with-year HELP "ISO week dates with the year's digit")
 tembrel_cli_option(SUBCOMMAND month NAMES --lang CHOICES en de HELP "language of the weekday names")
+tembrel_cli_option(SUBCOMMAND month NAMES --holidays TEXT REGION HELP "mark the holidays of these regions")
+tembrel_cli_option(SUBCOMMAND month NAMES --holidays-file FILE holidays HELP "mark the holidays of a file")
 tembrel_cli_option(SUBCOMMAND month NAMES -h --help HELP "print the usage")
+
+tembrel_cli_subcommand(all ARGS DATE HELP "print a date in every notation")
+tembrel_cli_option(SUBCOMMAND all NAMES --first-cal CHOICES ${calendar_codes}
+  HELP "notation of the date")
+tembrel_cli_option(SUBCOMMAND all NAMES --order CHOICES ymd dmy mdy HELP "date order")
+tembrel_cli_option(SUBCOMMAND all NAMES --sep CHOICES - / . HELP "date separator")
+tembrel_cli_option(SUBCOMMAND all NAMES --thousands CHOICES , . none HELP "thousands separator")
+tembrel_cli_option(SUBCOMMAND all NAMES --no-hyphen HELP "ordinal and ISO week dates without hyphens")
+tembrel_cli_option(SUBCOMMAND all NAMES --lang CHOICES en de HELP "language of the names")
+tembrel_cli_option(SUBCOMMAND all NAMES -h --help HELP "print the usage")
+tembrel_cli_subcommand(holidays ARGS REGION YEAR HELP "list the public holidays of a year")
+tembrel_cli_option(SUBCOMMAND holidays NAMES --lang CHOICES en de HELP "language of the names")
+tembrel_cli_option(SUBCOMMAND holidays NAMES -h --help HELP "print the usage")

@@ -13,6 +13,8 @@
 #include "compute/compute_result.h"
 #include "core/date_records.h"
 #include "core/text_appender.h"
+#include "holidays/working_day_rules.h"
+#include "holidays/working_days.h"
 #include "text/text_table.h"
 
 namespace tembrel::engine {
@@ -73,6 +75,14 @@ class Computation {
     void Refuse(ComputeMessage message);
 
     std::string_view Text(TextItem item) const;
+    // The working days of the request, and how the day counts count.
+    const holidays::WorkingDays& WorkingDays() const {
+        return request_.workingDays != nullptr ? *request_.workingDays
+                                               : holidays::DefaultWorkingDays();
+    }
+    holidays::CountOptions CountOptions() const {
+        return {!request_.countWeekends, request_.includeFirstDate};
+    }
     CalendarCode CalendarOf(DateField field) const {
         return field == DateField::First ? request_.firstCalendar : request_.secondCalendar;
     }

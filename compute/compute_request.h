@@ -11,6 +11,10 @@
 #include "core/notation.h"
 #include "text/language.h"
 
+namespace tembrel::holidays {
+struct WorkingDays;
+}
+
 namespace tembrel {
 
 // What the difference counts.
@@ -30,8 +34,12 @@ struct ComputeRequest {
     // hyphen of ordinal and ISO week dates.
     NotationOptions notation;
     bool includeFirstDate = false;  // a day count counts the first date itself
-    bool countWeekends = true;      // false: only Monday to Friday count
-    bool verbose = true;            // the report ends with notes on the counting options
+    bool countWeekends = true;      // false: only working days count
+    // The working days counted when countWeekends is false: the weekend, the
+    // holidays and the extra working days. Shared and immutable; it must outlive
+    // the call. Null: Saturday and Sunday off, no holidays.
+    const holidays::WorkingDays* workingDays = nullptr;
+    bool verbose = true;  // the report ends with notes on the counting options
 
     LanguageCode language = LanguageCode::English;
     // Today's day number: with all three texts empty, today is the first date.

@@ -1,19 +1,23 @@
 // A date from the other date and a difference in days.
 #include "compute/computation.h"
-#include "compute/day_counting.h"
 
 namespace tembrel::engine {
 
 bool Computation::ComputeDateFrom(DateField given) {
-    const DayCountOptions options{request_.countWeekends, request_.includeFirstDate};
-    const std::optional<int32_t> other = given == DateField::First
-                                             ? SecondDateFrom(first_.jdn, dateDiff_, options)
-                                             : FirstDateFrom(second_.jdn, dateDiff_, options);
+    const DateField otherField = given == DateField::First ? DateField::Second : DateField::First;
+    // A lone date converted is the date itself: no call, whatever the options,
+    // since every conversion comes this way.
+    std::optional<int32_t> other = Date(given).jdn;
+    if (dateDiff_ != 0) {
+        const holidays::WorkCalendar& calendar = *WorkingDays().calendar;
+        other = given == DateField::First
+                    ? holidays::SecondDateFrom(calendar, first_.jdn, dateDiff_, CountOptions())
+                    : holidays::FirstDateFrom(calendar, second_.jdn, dateDiff_, CountOptions());
+    }
     if (!other) {
         ReportOutOfRange();
         return false;
     }
-    const DateField otherField = given == DateField::First ? DateField::Second : DateField::First;
     Date(otherField).jdn = *other;
     MarkDate(otherField);
     return true;

@@ -1,7 +1,6 @@
 // The days between two dates, their report line and its breakdown into years,
 // months or weeks, and days.
 #include "compute/computation.h"
-#include "compute/day_counting.h"
 #include "core/calendar_binding.h"
 #include "core/calendar_differences.h"
 #include "core/date_formatting.h"
@@ -52,9 +51,8 @@ std::optional<Breakdown> PartsOf(const std::optional<Diff>& diff) {
 }  // namespace
 
 bool Computation::ComputeDaysBetween() {
-    const std::optional<int32_t> days =
-        CountDaysBetween(first_.jdn, second_.jdn,
-                         DayCountOptions{request_.countWeekends, request_.includeFirstDate});
+    const std::optional<int32_t> days = holidays::CountDaysBetween(
+        *WorkingDays().calendar, first_.jdn, second_.jdn, CountOptions());
     if (!days) {
         ReportOutOfRange();
         return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
@@ -53,15 +54,60 @@ std::string_view ColumnDayName(int column, bool mondayFirst, LanguageCode langua
 }
 
 // Appends one grid cell: the day of the month right-aligned in three characters,
-// then two spaces.
-void AppendCell(std::string& row, int32_t dayOfMonth) {
+// then the holiday mark or a space, then a space.
+void AppendCell(std::string& row, int32_t dayOfMonth, bool holiday) {
     if (dayOfMonth < 10) {
         row += ' ';
     }
     row += ' ';
     row += std::to_string(dayOfMonth);
-    row += "  ";
+    row += holiday ? kHolidayMark : ' ';
+    row += ' ';
 }
+
+// The holidays of the grid's days, in order, and the lines that name those of
+// the month.
+class HolidayMarks {
+  public:
+    HolidayMarks(const MonthGridRequest& request, int64_t firstCell)
+        : language_(request.language == LanguageCode::German ? holidays::NameLanguage::German
+                                                             : holidays::NameLanguage::English) {
+        if (request.holidays != nullptr) {
+            list_ = request.holidays->HolidaysBetween(firstCell, firstCell + kGridCells - 1);
+        }
+    }
+
+    // Returns true when the day is a holiday, and when it lies in the month
+    // shown, adds a line for each of its names.
+    bool Mark(int64_t jdn, const CalDate& date, bool inMonth) {
+        while (next_ < list_.size() && list_[next_].jdn < jdn) {
+            ++next_;
+        }
+        bool holiday = false;
+        for (; next_ < list_.size() && list_[next_].jdn == jdn; ++next_) {
+            holiday = true;
+            if (inMonth) {
+                // The row's space and the marked cell, then the name.
+                if (!lines_.empty()) {
+                    lines_ += kLineEnd;
+                }
+                lines_ += ' ';
+                AppendCell(lines_, date.day, true);
+                lines_ += list_[next_].name.In(language_);
+            }
+        }
+        return holiday && inMonth;
+    }
+
+    // The lines of the month's holidays.
+    const std::string& Lines() const { return lines_; }
+
+  private:
+    holidays::NameLanguage language_;
+    std::vector<holidays::NamedHoliday> list_;
+    size_t next_ = 0;
+    std::string lines_;
+};
 
 // Returns the ISO week prefix of a Monday: "W05-" without the year digit,
 // "9-W05-" with it.
@@ -110,6 +156,7 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request) {
     MonthGrid grid;
     grid.gridStartJDN = static_cast<int32_t>(start);
     grid.text = MonthGridHeader(request.mondayFirst, request.language);
+    HolidayMarks marks(request, start);
     int32_t jdn = grid.gridStartJDN;  // stays within start .. start + 41, checked above
     while (grid.numWeekRows < kMaxWeekRows) {
         ++grid.numWeekRows;
@@ -117,7 +164,8 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request) {
         CalDate last{};
         for (int cell = 0; cell < kDaysPerWeek; ++cell) {
             last = CalDateOfJDN(jdn, marker);
-            AppendCell(row, last.day);
+            const bool inMonth = last.month == request.month && last.year == request.year;
+            AppendCell(row, last.day, marks.Mark(jdn, last, inMonth));
             ++jdn;
         }
         grid.text += kLineEnd;
@@ -127,6 +175,7 @@ std::optional<MonthGrid> BuildMonthGrid(const MonthGridRequest& request) {
             break;
         }
     }
+    grid.holidays = marks.Lines();
     return grid;
 }
 

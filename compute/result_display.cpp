@@ -2,6 +2,7 @@
 // date with its day of the week, and the notes on the counting options.
 #include "compute/calendar_code_suffix.h"
 #include "compute/computation.h"
+#include "compute/working_days_note.h"
 #include "core/calendar_binding.h"
 #include "core/notation.h"
 #include "core/string_utils.h"
@@ -56,7 +57,7 @@ void Computation::AppendVerboseNotes() {
         Text(request_.includeFirstDate ? TextItem::Including1stDate : TextItem::Excluding1stDate));
     if (!request_.countWeekends) {
         out_.Add(", ");
-        out_.Add(Text(TextItem::NotCountingWeekendDays));
+        AppendWorkingDaysNote(out_, WorkingDays(), request_.language);
     }
 }
 

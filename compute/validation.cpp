@@ -1,7 +1,6 @@
 // Validation: a field's text read in its calendar (or as a whole number of days)
 // and written back in its normal form, or the message that says why not.
 #include "compute/computation.h"
-#include "compute/field_parsing.h"
 #include "core/date_formatting.h"
 #include "core/notation.h"
 #include "core/whole_number.h"
@@ -11,9 +10,9 @@ namespace tembrel::engine {
 bool Computation::ValidateDate(DateField field) {
     const CalendarCode cal = CalendarOf(field);
     const bool isFirst = field == DateField::First;
-    const NotationOptions& notation = request_.notation;
-    const Parsed<CalDate> parsed =
-        ParseDateField(Input(field), cal, notation.order, notation.dateSep, notation.hyphen);
+    // The row's reader also gives the calendar date as read, where the notation
+    // has one: the normal form and month arithmetic start from it.
+    const Parsed<CalDate> parsed = NotationOf(cal).read(Input(field), request_.notation);
     if (!parsed.ok()) {
         if (parsed.status == ParseStatus::OutOfRange) {
             Refuse(isFirst ? ComputeMessage::FirstDateOutOfRange

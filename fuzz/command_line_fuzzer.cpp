@@ -2,7 +2,9 @@
 // NUL byte (as the kernel hands them over, so that any argument, the empty one
 // included, can be written), then the text standard input holds for --batch.
 // Properties: options that parse never pair --batch with --first; the month subcommand
-// prints its grid or a message saying what is wrong; otherwise the standard input
+// prints its grid or a message saying what is wrong; the all subcommand prints one
+// line per notation, each of whose dates reads back as the same day, or the
+// date's refusal; otherwise the standard input
 // goes through the batch path (an in-memory stream), which writes exactly one
 // line per input line (after the header line in TSV; a JSON object in JSON) and
 // numbers its refusals by input line, and the three fields of the command line
@@ -13,15 +15,20 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/all_command.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
+#include "cli/cli_working_days.h"
+#include "cli/holidays_command.h"
 #include "cli/month_command.h"
 #include "compute/compute.h"
+#include "core/notation.h"
 #include "core/today.h"
 #include "fuzz/date_fuzz_support.h"
 #include "text/program_text.h"
@@ -47,6 +54,25 @@ ProgramTexts& Texts() {
     return *texts;
 }
 
+// Returns the working days the options choose, without the user's files (the
+// fuzzer opens no files the input names); the last ones built are kept, since
+// building takes milliseconds. Null when they cannot be built or are the
+// default.
+const holidays::WorkingDays* WorkingDaysOf(const CliOptions& options) {
+    static holidays::WorkingDaysChoice lastChoice;
+    static CliWorkingDays last;
+    holidays::WorkingDaysChoice choice = options.workingDays;
+    choice.holidayFiles.clear();
+    choice.workdayFiles.clear();
+    if (!(choice == lastChoice)) {
+        last = BuildCliWorkingDays(choice, TEMBREL_HOLIDAY_DATA_FILE);
+        lastChoice = choice;
+        Require(last.workingDays != nullptr || last.exitCode == 2 || choice.IsDefault(),
+                "working days are built or refused as a usage error", last.error);
+    }
+    return last.workingDays.get();
+}
+
 // Splits the input into the arguments (each ended by NUL) and the rest.
 std::vector<std::string> TakeArguments(std::string_view& input) {
     std::vector<std::string> arguments;
@@ -66,6 +92,7 @@ size_t LineCount(std::string_view text) {
 
 // Runs the batch path over `input` and returns what it wrote.
 std::string RunBatchOver(std::string_view input, const CliOptions& options,
+                         const holidays::WorkingDays* workingDays,
                          std::vector<std::string>& errors) {
     std::string inputCopy(input);
     // A stream over no bytes at all is allowed (glibc 2.22 and later).
@@ -74,7 +101,7 @@ std::string RunBatchOver(std::string_view input, const CliOptions& options,
     size_t writtenSize = 0;
     FILE* out = open_memstream(&written, &writtenSize);
     Require(in != nullptr && out != nullptr, "the in-memory streams open", input);
-    errors = RunBatch(in, out, options, Texts(), kToday, 2);
+    errors = RunBatch(in, out, options, Texts(), kToday, 2, workingDays);
     fclose(in);
     fclose(out);
     std::string output(written, writtenSize);
@@ -82,22 +109,63 @@ std::string RunBatchOver(std::string_view input, const CliOptions& options,
     return output;
 }
 
-void CheckMonthCommand(const CliOptions& options, std::string_view input) {
-    const MonthCommandResult result = MonthCommandOutput(options);
+// A subcommand prints its output alone, or refuses with a usage error that says
+// why and prints nothing else.
+void CheckSubcommand(const SubcommandResult& result, std::string_view input) {
     if (result.exitCode == 0) {
-        Require(!result.out.empty() && result.err.empty(), "a month prints its grid alone", input);
+        Require(result.err.empty(), "a subcommand prints its output alone", input);
     } else {
-        Require(result.exitCode == 2 && result.out.empty(), "a refused month prints no grid",
+        Require(result.exitCode == 2 && result.out.empty(), "a refused subcommand prints nothing",
                 input);
         // The message quotes the argument as given, line ends and all.
         Require(result.err.starts_with("tembrel-cli: ") && result.err.ends_with("\n"),
-                "a refused month says why", input);
+                "a refused subcommand says why", input);
     }
 }
 
-void CheckBatch(std::string_view stdinText, const CliOptions& options) {
+void CheckMonthCommand(const CliOptions& options, const holidays::WorkingDays* holidays,
+                       std::string_view input) {
+    const SubcommandResult result = MonthCommandOutput(options, holidays);
+    Require(result.exitCode != 0 || !result.out.empty(), "a month prints its grid", input);
+    CheckSubcommand(result, input);
+}
+
+void CheckAllCommand(const CliOptions& options, std::string_view input) {
+    const AllCommandResult result = AllCommandOutput(options, Texts());
+    if (result.exitCode != 0) {
+        Require(result.exitCode == 1 && result.out.empty() && result.err.ends_with("\n"),
+                "a refused date prints its message alone", input);
+        return;
+    }
+    const NotationOptions notation = RequestFor(options, kToday).notation;
+    std::optional<int32_t> day;
+    size_t lines = 0;
+    for (size_t start = 0; start < result.out.size(); ++lines) {
+        const size_t end = result.out.find('\n', start);
+        const std::string_view line = std::string_view(result.out).substr(start, end - start);
+        start = end + 1;
+        const size_t tab = line.find('\t');
+        const size_t secondTab = line.find('\t', tab + 1);
+        Require(tab != std::string_view::npos && secondTab != std::string_view::npos,
+                "a line holds code, date and name", line);
+        const std::optional<CalendarCode> cal = CalendarCodeFromText(line.substr(0, tab));
+        const std::string_view text = line.substr(tab + 1, secondTab - tab - 1);
+        Require(cal.has_value(), "a line starts with a code", line);
+        if (text.empty()) {
+            continue;  // no date in this notation
+        }
+        const ParsedDay read = ParseInNotation(text, *cal, notation);
+        Require(read.ok() && (!day || read.jdn == *day), "every line names the same day", line);
+        day = read.jdn;
+    }
+    Require(lines == ListedNotations().size() && day.has_value(),
+            "one line per notation, most with a date", input);
+}
+
+void CheckBatch(std::string_view stdinText, const CliOptions& options,
+                const holidays::WorkingDays* workingDays) {
     std::vector<std::string> errors;
-    const std::string output = RunBatchOver(stdinText, options, errors);
+    const std::string output = RunBatchOver(stdinText, options, workingDays, errors);
     const size_t lines = LineCount(stdinText);
     const size_t header = options.format == OutputFormat::Tsv ? 1 : 0;
     Require(LineCount(output) == lines + header && (output.empty() || output.back() == '\n'),
@@ -120,8 +188,8 @@ void CheckBatch(std::string_view stdinText, const CliOptions& options) {
     }
 }
 
-void CheckOneComputation(const CliOptions& options) {
-    const ComputeResult result = Compute(RequestFor(options, kToday));
+void CheckOneComputation(const CliOptions& options, const holidays::WorkingDays* workingDays) {
+    const ComputeResult result = Compute(RequestFor(options, kToday, workingDays));
     const std::string_view output = result.output;
     Require(output.empty() || output.ends_with("\n"), "a computation leaves whole lines", output);
     Require(!output.empty() || result.message != ComputeMessage::None ||
@@ -145,11 +213,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Texts().SetProgramTextLanguage(options.language);
+    const holidays::WorkingDays* workingDays = WorkingDaysOf(options);
     if (options.monthCommand) {
-        CheckMonthCommand(options, fuzz::AsText(data, size));
+        CheckMonthCommand(options, workingDays, fuzz::AsText(data, size));
         return 0;
     }
-    CheckBatch(input, options);
-    CheckOneComputation(options);
+    if (options.holidaysCommand) {
+        if (workingDays != nullptr) {
+            CheckSubcommand(HolidaysCommandOutput(options, *workingDays), fuzz::AsText(data, size));
+        }
+        return 0;
+    }
+    if (options.allCommand) {
+        CheckAllCommand(options, fuzz::AsText(data, size));
+        return 0;
+    }
+    CheckBatch(input, options, workingDays);
+    CheckOneComputation(options, workingDays);
     return 0;
 }

@@ -13,6 +13,11 @@ export DEBIAN_FRONTEND=noninteractive
 
 fail() { echo "check-package: $*" >&2; exit 1; }
 
+# The holidays library reads the user's iCalendar files with libical: the
+# package must depend on it (dpkg-shlibdeps finds it in the executables).
+dpkg-deb --field "$package" Depends | grep -q 'libical' ||
+  fail "the package does not depend on libical"
+
 "${sudo_cmd[@]}" apt-get install -y -qq "$package" >/dev/null
 trap '"${sudo_cmd[@]}" apt-get remove -y -qq tembrel >/dev/null' EXIT
 
@@ -24,12 +29,14 @@ echo "tembrel-cli: a conversion, --help, --version, the manual page"
 [ "$(/usr/bin/tembrel-cli -1 2008-01-15 --second-cal ISO)" = "2008-01-15 CE = 2008-W03-2 ISO, Tuesday" ] ||
   fail "the installed tembrel-cli converts wrongly"
 /usr/bin/tembrel-cli --help | grep -q '^Usage: tembrel-cli' || fail "no usage from --help"
+[ "$(/usr/bin/tembrel-cli -1 2024-12-20 -2 2025-01-10 --weekdays-only --holidays DE-BY --terse)" = \
+  "2024-12-20 CE to 2025-01-10 CE = 11 days" ] || fail "the installed tembrel-cli misses the holiday rules"
 /usr/bin/tembrel-cli --version | grep -qF " $version" || fail "--version does not say $version"
 [ "$(man -w tembrel-cli)" = /usr/share/man/man1/tembrel-cli.1.gz ] || fail "man -w tembrel-cli"
 [ "$(man -w tembrel)" = /usr/share/man/man1/tembrel.1.gz ] || fail "man -w tembrel"
 
 echo "The files the programs and the desktop read"
-for file in /usr/share/tembrel/vrn_text.dat \
+for file in /usr/share/tembrel/vrn_text.dat /usr/share/tembrel/holidays.dat \
             /usr/share/tembrel/doc/manual.en.html /usr/share/tembrel/doc/manual.de.html \
             /usr/share/doc/tembrel/manual.en.html /usr/share/doc/tembrel/copyright \
             /usr/share/applications/tembrel.desktop \

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tembrel {
@@ -20,5 +21,18 @@ namespace tembrel {
 // A process killed between creating and renaming the temporary file leaves it
 // behind (named ".<file name>.<random>"); it is never read. Never throws.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) noexcept;
+
+// Writes the text `compose()` returns as WriteFileAtomically does; false also
+// when composing it throws (out of memory), the former file then untouched.
+template <typename Compose>
+bool WriteComposedFileAtomically(const std::filesystem::path& path, Compose compose) noexcept {
+    std::string text;
+    try {
+        text = compose();
+    } catch (...) {
+        return false;
+    }
+    return WriteFileAtomically(path, text);
+}
 
 }  // namespace tembrel

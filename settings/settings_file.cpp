@@ -1,9 +1,5 @@
 #include "settings/settings_file.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -14,6 +10,7 @@
 
 #include "core/number_text.h"
 #include "settings/atomic_file.h"
+#include "settings/capped_read.h"
 
 namespace tembrel {
 
@@ -244,31 +241,6 @@ std::string ComposeText(const UserSettings& s) {
     return text;
 }
 
-// Reads the file into `bytes`, stopping as soon as it holds more than `limit`
-// bytes (then the status is Damaged).
-SettingsReadStatus ReadCapped(const std::filesystem::path& path, size_t limit, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? SettingsReadStatus::Missing
-                                                   : SettingsReadStatus::Damaged;
-    }
-    bool ok = true;
-    std::array<char, 65536> buffer;
-    while (bytes.size() <= limit) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            ok = got == 0;  // a folder, an I/O error: damaged
-            break;
-        }
-        bytes.append(buffer.data(), static_cast<size_t>(got));
-    }
-    ::close(fd);
-    return ok && bytes.size() <= limit ? SettingsReadStatus::Read : SettingsReadStatus::Damaged;
-}
-
 }  // namespace
 
 std::string SettingsFileText(const UserSettings& settings) {
@@ -323,7 +295,7 @@ SettingsReadResult ParseSettingsText(std::string_view text) {
 
 SettingsReadResult ReadSettingsFile(const std::filesystem::path& path) {
     std::string bytes;
-    const SettingsReadStatus status = ReadCapped(path, kMaxSettingsFileBytes, bytes);
+    const SettingsReadStatus status = ReadFileCapped(path, kMaxSettingsFileBytes, bytes);
     if (status != SettingsReadStatus::Read) {
         SettingsReadResult result;
         result.status = status;
@@ -333,13 +305,7 @@ SettingsReadResult ReadSettingsFile(const std::filesystem::path& path) {
 }
 
 bool WriteSettingsFile(const std::filesystem::path& path, const UserSettings& settings) {
-    std::string text;
-    try {
-        text = SettingsFileText(settings);
-    } catch (...) {
-        return false;  // out of memory: the former file stays
-    }
-    return WriteFileAtomically(path, text);
+    return WriteComposedFileAtomically(path, [&settings] { return SettingsFileText(settings); });
 }
 
 }  // namespace tembrel

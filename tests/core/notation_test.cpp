@@ -10,6 +10,7 @@
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
 #include "core/date_parsing.h"
+#include "core/notation_table.h"
 
 #include "tests/support/dates.h"
 
@@ -84,46 +85,91 @@ TEST(ParseInNotation, ChoosesTheParserOfTheCalendar) {
 }
 
 TEST(ParseInNotation, ReadsOrdinalDatesByTheHyphenOption) {
-    EXPECT_EQ(
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 1)).status,
-        ParseStatus::Invalid);
-    const ParsedDay compact =
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 0));
-    EXPECT_TRUE(compact.ok());
-    EXPECT_EQ(compact.jdn, GregorianJDN(2008, 3, 1));
-}
-
-TEST(ParseInNotation, PassesTheStatusOnWithoutADayOnFailure) {
-    const NotationOptions options;
-    const struct {
-        const char* text;
-        CalendarCode cal;
-        ParseStatus status;
-    } cases[] = {
-        {"2008-02-30", CalendarCode::CE, ParseStatus::Invalid},
-        {"0000-001", CalendarCode::ORD, ParseStatus::OutOfRange},
-        {"2008-W53-1", CalendarCode::ISO, ParseStatus::Invalid},
-        {"6000000-01-1", CalendarCode::LPW, ParseStatus::OutOfRange},
-        {"2008-12-29", CalendarCode::LPM, ParseStatus::Invalid},
-        {"2,100,000,001", CalendarCode::JDN, ParseStatus::OutOfRange},
+    const auto read = [](bool hyphen) {
+        return ParseInNotation("2008061", CalendarCode::ORD,
+                               Options(DateOrder::YMD, "-", ",", hyphen ? 1 : 0));
     };
-    for (const auto& c : cases) {
-        const ParsedDay day = ParseInNotation(c.text, c.cal, options);
-        EXPECT_EQ(day.status, c.status) << c.text;
-        EXPECT_EQ(day.jdn, 0) << c.text;
-    }
+    EXPECT_EQ(read(true).status, ParseStatus::Invalid);
+    EXPECT_TRUE(read(false).ok());
+    EXPECT_EQ(read(false).jdn, GregorianJDN(2008, 3, 1));
 }
 
-// --- Round trip: every day written in every notation and every combination of
-// the format options reads back as the same day.
+TEST(ParseInNotation, PassesTheStatusOn) {
+    const NotationOptions options;
+    const auto status = [&](std::string_view text, CalendarCode cal) {
+        return ParseInNotation(text, cal, options).status;
+    };
+    EXPECT_EQ(status("2008-02-30", CalendarCode::CE), ParseStatus::Invalid);
+    EXPECT_EQ(status("0000-001", CalendarCode::ORD), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("6000000-01-1", CalendarCode::LPW), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("2,100,000,001", CalendarCode::JDN), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("5785-13-01", CalendarCode::HEB), ParseStatus::Invalid);  // a common year
+    EXPECT_EQ(status("3001-01-01", CalendarCode::BAH), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("2008-01-15", CalendarCode::NLW), ParseStatus::Invalid);
+}
+
+// --- The table of notations
+
+TEST(NotationTable, HoldsEveryCodeInItsOrderAndListsAllButTheLibrarysOwn) {
+    ASSERT_EQ(Notations().size(), static_cast<size_t>(kCalendarCodeCount));
+    std::vector<CalendarCode> unlisted;
+    std::vector<CalendarCode> withMonths;
+    for (int i = 0; i < kCalendarCodeCount; ++i) {
+        const NotationRow& row = Notations()[static_cast<size_t>(i)];
+        EXPECT_EQ(row.code, static_cast<CalendarCode>(i));
+        EXPECT_EQ(&NotationOf(row.code), &row);
+        // The world's calendars carry their names; the others have theirs in
+        // the text table.
+        EXPECT_EQ(row.nameEnglish.empty(), i < static_cast<int>(CalendarCode::HEB)) << i;
+        EXPECT_EQ(row.nameGerman.empty(), row.nameEnglish.empty()) << i;
+        if (!row.listed) {
+            unlisted.push_back(row.code);
+        }
+        if (row.monthArithmetic) {
+            withMonths.push_back(row.code);
+        }
+    }
+    EXPECT_EQ(unlisted, (std::vector{CalendarCode::AN, CalendarCode::NLW}));
+    EXPECT_EQ(withMonths, (std::vector{CalendarCode::CE, CalendarCode::JC, CalendarCode::LPM}));
+}
+
+// A row writes exactly the days of its range: at both ends of it and one day
+// beyond, where the range ends before the program's.
+TEST(NotationTable, EveryRowWritesExactlyTheDaysOfItsRange) {
+    const NotationOptions options;
+    for (const NotationRow& row : Notations()) {
+        const JdnRange range = row.writable;
+        std::vector<int64_t> days = {kMinJDN,     kMaxJDN,    range.first - int64_t{1},
+                                     range.first, range.last, range.last + int64_t{1},
+                                     2454481};
+        for (const int64_t day : days) {
+            if (!IsJDNInRange(day)) {
+                continue;
+            }
+            const auto jdn = static_cast<int32_t>(day);
+            std::string text = "kept";
+            const bool written = FormatJDNInNotation(jdn, row.code, options, text);
+            EXPECT_EQ(written, range.Contains(jdn)) << CalCodeText(row.code) << " " << jdn;
+            EXPECT_EQ(written, CanWriteInNotation(jdn, row.code));
+            std::string direct;
+            {
+                TextAppender out(direct);
+                EXPECT_EQ(row.append(jdn, options, out), written) << CalCodeText(row.code);
+            }
+            EXPECT_EQ(direct, written ? text : "") << CalCodeText(row.code) << " " << jdn;
+        }
+    }
+    EXPECT_EQ(NotationOf(CalendarCode::ORD).writable.first, kFirstJDNOfCE1);
+    EXPECT_EQ(NotationOf(CalendarCode::ORD).writable.last, kLastJDNOfCE9999);
+}
+
+// --- Round trip: every day written in every notation of the table and every
+// combination of the format options reads back as the same day.
 
 constexpr std::array kOrders = {DateOrder::MDY, DateOrder::DMY, DateOrder::YMD};
 constexpr std::array<const char*, 3> kDateSeps = {"-", "/", "."};
 constexpr std::array<const char*, 3> kThousSeps = {",", ".", ""};
 constexpr std::array<int16_t, 2> kHyphens = {1, 0};
-constexpr std::array kNotations = {CalendarCode::CE,  CalendarCode::JC,  CalendarCode::AN,
-                                   CalendarCode::JDN, CalendarCode::ORD, CalendarCode::ISO,
-                                   CalendarCode::LPW, CalendarCode::LPM};
 
 // Returns how many round trips failed; reports the first few.
 int RoundTripFailures(int32_t jdn, int& reported) {
@@ -133,8 +179,9 @@ int RoundTripFailures(int32_t jdn, int& reported) {
             for (const char* thousSep : kThousSeps) {
                 for (const int16_t hyphen : kHyphens) {
                     const NotationOptions options = Options(order, dateSep, thousSep, hyphen);
-                    for (const CalendarCode cal : kNotations) {
-                        if (cal == CalendarCode::ORD && !HasOrdinalForm(jdn)) {
+                    for (const NotationRow& row : Notations()) {
+                        const CalendarCode cal = row.code;
+                        if (!CanWriteInNotation(jdn, cal)) {
                             continue;
                         }
                         std::string text;

@@ -2,6 +2,7 @@
 // test's script instead of a user.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,11 +10,12 @@
 
 #include "ui/model/clear_one_field.h"
 #include "ui/model/user_dialogs.h"
+#include "ui/model/working_days_dialog.h"
 
 namespace tembrel::test_support {
 
-// Records every message and answers the clear-one-field dialog and Yes/No
-// questions as the test told it to.
+// Records every message and answers the clear-one-field dialog, Yes/No
+// questions and the working days dialog as the test told it to.
 class ScriptedDialogs : public UserDialogs {
   public:
     struct Message {
@@ -36,6 +38,12 @@ class ScriptedDialogs : public UserDialogs {
         questionTitles.emplace_back(title);
         return yesNoAnswer;
     }
+    void ShowWorkingDays(WorkingDaysDialogModel& dialog) override {
+        ++workingDaysShown;
+        if (workingDaysScript) {
+            workingDaysScript(dialog);
+        }
+    }
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
@@ -43,6 +51,10 @@ class ScriptedDialogs : public UserDialogs {
     std::optional<ClearChoice> clearAnswer;  // empty: the user keeps the preselection
     bool yesNoAnswer = false;
     int clearDialogShown = 0;
+    // What the user does in the working days dialog (nothing: it is closed
+    // without OK).
+    std::function<void(WorkingDaysDialogModel&)> workingDaysScript;
+    int workingDaysShown = 0;
 };
 
 }  // namespace tembrel::test_support

@@ -55,6 +55,7 @@ ComputeRequest MainForm::Request() {
     request.notation = CurrentNotation(form, form.chkHyphen);
     request.includeFirstDate = form.chkIncludeFirstDate;
     request.countWeekends = form.chkIncludeWeekends;
+    request.workingDays = form.workingDays.get();
     request.verbose = form.chkVerbose;
     request.language = form.intLanguage;
     request.today = services_.TodayJDN();

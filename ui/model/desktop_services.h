@@ -1,5 +1,6 @@
 // What the windows' models ask of the desktop: the per-user configuration folder,
-// today's date, opening an address in the browser, and where the manual is. The
+// today's date, opening an address in the browser, where the manual is, and
+// where the holiday rule file is. The
 // desktop window passes the real services (ui/qt/qt_desktop_services.h); tests
 // pass their own, and a model given none keeps no settings and opens nothing.
 #pragma once
@@ -10,7 +11,9 @@
 #include <string_view>
 
 #include "core/today.h"
+#include "holidays/holiday_data_file.h"
 #include "text/language.h"
+#include "text/program_text_location.h"
 
 namespace tembrel {
 
@@ -38,6 +41,12 @@ class DesktopServices {
     // Returns the address of the user manual in `language` (English for every
     // language without one).
     virtual std::string ManualAddress(LanguageCode language) = 0;
+
+    // Returns the path of the holiday rule file: beside the program, or in
+    // ../share/tembrel/ (found like the language data file).
+    virtual std::filesystem::path HolidayRuleFile() {
+        return LocateDataFile(ExecutableFolder(), holidays::kHolidayDataFileName);
+    }
 };
 
 // Keeps no settings (no folder), reads the system's clock and opens nothing,

@@ -23,6 +23,7 @@ enum class ControlKind : int16_t {
     OutputBox,     // a read-only multi-line text box with a vertical scroll bar
     Spinner,       // a two-arrow spinner: up steps forward, down steps back
     DropDownList,  // a drop-down list without typing
+    ListBox,       // a list of lines, one of which can be selected
 };
 
 // The fonts of the windows, by role; the desktop windows map each to a face and

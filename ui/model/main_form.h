@@ -21,16 +21,19 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "compute/compute.h"
 #include "core/calendar_codes.h"
+#include "holidays/holiday_data.h"
 #include "settings/settings_record.h"
 #include "tembrel_version.h"
 #include "text/program_text.h"
 #include "text/text_table.h"
+#include "ui/model/all_calendars_model.h"
 #include "ui/model/clear_one_field.h"
 #include "ui/model/clear_one_field_model.h"
 #include "ui/model/clipboard.h"
@@ -107,6 +110,13 @@ struct MainWindowState {
 
     // The user settings file; the empty path when there is no per-user folder.
     std::filesystem::path strUserSettingsFile;
+
+    // Why the saved working days could not be used, shown once the start-up
+    // has completed; empty when they could.
+    std::string workingDaysMessage;
+
+    // The file of the resizable windows' places beside it (window_places.h).
+    std::filesystem::path strWindowPlacesFile;
 };
 
 class MainForm {
@@ -179,18 +189,30 @@ class MainForm {
     // Reads the user settings file over the defaults, selecting each option as
     // the user would (so its handler runs when the value differs). A missing or
     // damaged file puts the defaults back; a file without its last line keeps
-    // the rest and selects days.
+    // the rest and selects days. Then reads the working days file beside it.
     void ReadUserSettings();
+    // Reads the working days file and builds its choice. A choice that cannot
+    // be built (a region the rule file lacks, a file gone) is kept as it is, so
+    // that the dialog shows it and Quit saves it again, while its weekend alone
+    // is in force; why is shown after the start-up.
+    void ReadWorkingDaysSettings();
+    // Writes the working days file; false when it could not be written.
+    bool WriteWorkingDaysSettings();
+    // Returns the working days file's path: beside the settings file (empty
+    // when there is none).
+    std::filesystem::path WorkingDaysFile() const;
     // Returns the values the settings file stores for the current state; the
     // four texts are empty unless chkSaveOutput is set.
     UserSettings CurrentUserSettings();
     // Writes the user settings file; false when it could not be written (the
     // former file then stays as it was).
     bool WriteUserSettings();
-    // Saves the settings; the caller ends the program whatever the outcome.
+    // Saves the settings, and the All calendars window's place when it has one;
+    // the caller ends the program whatever the outcome.
     void cmdQuit_Click();
-    // Asks whether to go back to the defaults; on Yes deletes the settings file
-    // and puts the defaults in force, without re-applying the language.
+    // Asks whether to go back to the defaults; on Yes deletes the settings file,
+    // the working days file and the windows' places and puts the defaults in
+    // force, without re-applying the language.
     void cmdReset_Click();
     // The user chose entry `position` of the language list.
     void cboLanguage_Click(int position);
@@ -201,6 +223,10 @@ class MainForm {
     // ---- Secondary windows ----
     // Returns the month window's model, created (hidden) on first use.
     MonthWindowModel& MonthWindow();
+    // Returns the All calendars window's model, created (hidden) on first use
+    // with the place the last run saved; and whether it exists.
+    AllCalendarsModel& AllCalendars();
+    bool HasAllCalendars() const { return allCalendars_ != nullptr; }
     // Returns what the secondary windows share with this window: its state, the
     // program texts, the message boxes and the clipboard.
     WindowContext SecondaryWindowContext();
@@ -236,6 +262,24 @@ class MainForm {
     void SetOrdinalCaption();
     // Shows 31 December 2012 in the current date order on each separator option.
     void SetSeparatorCaptions();
+
+    // ---- Working days ----
+    // The button beside chkIncludeWeekends: shows the working days dialog and,
+    // when it closes with OK, puts the choice in force, shows it in the
+    // captions and marks its holidays in a month window that shows a month.
+    void cmdWorkingDays_Click();
+    // Returns the working days of a choice; null, with the reason in
+    // `message`, when a region is unknown or a file cannot be read.
+    std::shared_ptr<const holidays::WorkingDays> BuildWorkingDays(
+        const holidays::WorkingDaysChoice& choice, std::string& message);
+    // Returns the regions of the holiday rule file, read on first use; null
+    // when it cannot be read (RuleFileError says why).
+    const holidays::HolidayData* HolidayRules();
+    std::string RuleFileError() const;
+    // Sets the captions that show the working days: chkIncludeWeekends names
+    // the holidays left out ("Count weekend days and holidays (DE-BY)"), its
+    // tooltip everything that is not counted.
+    void SetWorkingDaysCaptions();
 
     // ---- Calendar switching ----
     // A calendar option of a date field: selects it, converts the field's text
@@ -284,6 +328,8 @@ class MainForm {
     void SetLanguageDependentText();
 
   private:
+    // The settings file's part of ReadUserSettings.
+    void ReadSavedSettings();
     void SetCaption(MainWindowControl id, std::string caption);
     std::string Text(TextItem item) const;
     // Shows computation message `number` titled "Error!" in the current language.
@@ -308,6 +354,11 @@ class MainForm {
     ProgramVersion version_;
     DesktopServices& services_;
     std::unique_ptr<MonthWindowModel> monthWindow_;
+    // The holiday rule file, read on first use.
+    bool rulesRead_ = false;
+    std::optional<holidays::HolidayData> rules_;
+    holidays::FileError rulesError_;
+    std::unique_ptr<AllCalendarsModel> allCalendars_;
 };
 
 }  // namespace tembrel

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/calendar_codes.h"
 #include "core/calendar_tables.h"
+#include "holidays/working_days.h"
 #include "text/language.h"
 
 namespace tembrel {
@@ -75,6 +77,13 @@ struct MainFormState {
     bool chkVerbose = true;
     bool chkHyphen = true;
     bool chkSaveOutput = true;
+
+    // The working days the user chose in the working days dialog, and the work
+    // calendar built from them: what chkIncludeWeekends leaves out of a count,
+    // and the holidays the month window marks. Null: Saturday and Sunday off,
+    // no holidays, also while a saved choice cannot be built (its files gone).
+    holidays::WorkingDaysChoice workingDaysChoice;
+    std::shared_ptr<const holidays::WorkingDays> workingDays;
 
     LanguageCode intLanguage = LanguageCode::English;
     bool blnStartUpCompleted = false;

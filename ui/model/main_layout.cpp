@@ -45,9 +45,13 @@ constexpr std::array kLayout = {
     MainControlEntry{C::lblThousandsSeparator, "lblThousandsSeparator", K::Label, C::Frame4, {0, 630, 2565, 255}, F::Panel, kBack},
     MainControlEntry{C::optThousSepIsComma, "optThousSepIsComma", K::Option, C::Frame4, {2700, 630, 1455, 255}, F::Panel, kBack},
     MainControlEntry{C::optThousSepIsDot, "optThousSepIsDot", K::Option, C::Frame4, {4550, 630, 1335, 255}, F::Panel, kBack},
-    MainControlEntry{C::optThousSepNone, "optThousSepNone", K::Option, C::Frame4, {6400, 630, 1335, 255}, F::Panel, kBack},
+    MainControlEntry{C::optThousSepNone, "optThousSepNone", K::Option, C::Frame4, {6400, 630, 825, 255}, F::Panel, kBack},
     MainControlEntry{C::chkIncludeFirstDate, "chkIncludeFirstDate", K::CheckBox, C::Frame4, {0, 945, 4110, 255}, F::Panel, kBack},
     MainControlEntry{C::chkIncludeWeekends, "chkIncludeWeekends", K::CheckBox, C::Frame4, {4150, 945, 4635, 255}, F::Panel, kBack},
+    // The working days dialog's button stands at the right end of the panel
+    // (chkHyphen begins 120 to the right of the panel's end), over the end of
+    // chkIncludeWeekends' caption; optThousSepNone is as wide as its caption.
+    MainControlEntry{C::cmdWorkingDays, "cmdWorkingDays", K::Button, C::Frame4, {7245, 630, 1395, 255}, F::Panel, kTool},
     MainControlEntry{C::optDateFormatIsYMD, "optDateFormatIsYMD", K::Option, C::frmDateFormat, {0, 0, 1875, 255}, F::Panel, kBack},
     MainControlEntry{C::optDateFormatIsDMY, "optDateFormatIsDMY", K::Option, C::frmDateFormat, {1850, 0, 1725, 255}, F::Panel, kBack},
     MainControlEntry{C::optDateFormatIsMDY, "optDateFormatIsMDY", K::Option, C::frmDateFormat, {3700, 0, 1800, 255}, F::Panel, kBack},
@@ -74,6 +78,8 @@ constexpr std::array kLayout = {
     MainControlEntry{C::cmdClearDateDiff, "cmdClearDateDiff", K::Button, C::Frame3, {3480, 840, 1000, 255}, F::Panel, kTool},
     MainControlEntry{C::cmdClearSecondDate, "cmdClearSecondDate", K::Button, C::Frame3, {7095, 840, 1000, 255}, F::Panel, kTool},
     MainControlEntry{C::cmdMoveSecondDateToFirst, "cmdMoveSecondDateToFirst", K::Button, C::Frame3, {2940, 1155, 2000, 255}, F::Panel, kTool},
+    // Under the first date, left of its Clear button: the first date in every notation.
+    MainControlEntry{C::cmdAllCalendars, "cmdAllCalendars", K::Button, C::Frame3, {0, 840, 1380, 255}, F::Panel, kTool},
     // First date calendar group.
     MainControlEntry{C::lblThisIsA0, "lblThisIsA(0)", K::Label, C::Frame1, {0, 0, 1170, 225}, F::Panel, kBack},
     MainControlEntry{C::optFirstDateIsCE, "optFirstDateIsCE", K::Option, C::Frame1, {0, 300, 3015, 255}, F::Panel, kBack},

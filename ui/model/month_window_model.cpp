@@ -95,18 +95,36 @@ void MonthWindowModel::DisplayMonth() {
                                                     .month = form.cboMonths.listIndex + 1,
                                                     .julian = form.optJulian,
                                                     .mondayFirst = form.optMonday,
-                                                    .language = Language()});
+                                                    .language = Language(),
+                                                    .holidays = HolidayCalendar()});
     if (!grid) {
         ShowYearMessage(true);
         return;
     }
     form.txbMonth = std::move(grid->text);
+    form.monthHolidays = std::move(grid->holidays);
     form.lngGridStartJDN = grid->gridStartJDN;
     form.intNumWeekRows = grid->numWeekRows;
     if (form.blnISODatesShown) {
         DisplayISOWeekDates();
     }
     form.focus = MonthControl::cmdClose;
+}
+
+const holidays::WorkCalendar* MonthWindowModel::HolidayCalendar() const {
+    const holidays::WorkingDays* days = context_.main.workingDays.get();
+    return days != nullptr ? days->calendar.get() : nullptr;
+}
+
+void MonthWindowModel::RedrawHolidayMarks() {
+    if (!form.visible || form.intNumWeekRows == 0 ||
+        ReadYearText(form.txbYear).status != YearTextStatus::Valid ||
+        !IsMonthPosition(form.cboMonths.listIndex)) {
+        return;
+    }
+    const MonthControl focus = form.focus;
+    DisplayMonth();
+    form.focus = focus;
 }
 
 void MonthWindowModel::SelectMonth(int position) {
@@ -268,6 +286,11 @@ std::string MonthWindowModel::ClipboardText() const {
     text += kLineEnd;
     text += kLineEnd;
     text += form.txbMonth;
+    if (!form.monthHolidays.empty()) {
+        text += kLineEnd;
+        text += kLineEnd;
+        text += form.monthHolidays;
+    }
     if (form.blnISODatesShown) {
         text += kLineEnd;
         text += kLineEnd;

@@ -90,7 +90,10 @@ struct MonthWindowState {
     bool optJulian = false;  // optCommonEra is selected exactly when this is not
     bool optMonday = false;  // optSunday is selected exactly when this is not
     int16_t chkWithYear = 0;
-    std::string txbMonth;     // the grid
+    std::string txbMonth;  // the grid
+    // The holidays marked in the grid, a line each (see month_grid.h): the
+    // grid's tooltip names them, and they are copied with it.
+    std::string monthHolidays;
     std::string txbISODates;  // the ISO panel
 
     bool blnISODatesShown = false;
@@ -126,7 +129,8 @@ class MonthWindowModel {
     // Shows the window (modeless) and activates it.
     void Show();
 
-    // Draws the grid from the year field, the month list and the options. Does
+    // Draws the grid from the year field, the month list and the options, the
+    // holidays of the main window's working days marked (month_grid.h). Does
     // nothing while the window is hidden. An empty year, or one that is not a
     // whole number, shows "Please specify year"; a year whose grid leaves the
     // supported day numbers shows "Out of Range"; with no month selected nothing
@@ -174,13 +178,17 @@ class MonthWindowModel {
     void EnableISOControls();
     // Rebuilds the ISO panel for the grid last drawn.
     void DisplayISOWeekDates();
+    // Draws the grid shown again, with the holidays of the working days now in
+    // force marked; does nothing while the window is hidden or shows no grid,
+    // or when the year field or month list no longer name a month (no message).
+    void RedrawHolidayMarks();
 
     // Puts the month's heading, the grid and a shown ISO panel on the clipboard.
     void cmdCopyToClipboard_Click();
     // Returns the text the copy button puts on the clipboard: the month name, the
-    // year field exactly as typed and the calendar, then the grid and, when the
-    // panel is shown, the ISO panel. With no month selected the month list's
-    // typed text stands for the name.
+    // year field exactly as typed and the calendar, then the grid, its holidays
+    // when some are marked and, when the panel is shown, the ISO panel. With no month selected the
+    // month list's typed text stands for the name.
     std::string ClipboardText() const;
 
     // Hides the window and puts the focus into the main window's first date.
@@ -202,6 +210,8 @@ class MonthWindowModel {
 
   private:
     LanguageCode Language() const;
+    // The work calendar whose holidays the grid marks; null: none.
+    const holidays::WorkCalendar* HolidayCalendar() const;
     void FillMonthList();
     void ShowYearMessage(bool outOfRange);
     // Hides the panel when it is shown and `hide` holds, then updates the enabled

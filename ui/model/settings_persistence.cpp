@@ -2,6 +2,7 @@
 // defaults at start-up, and collecting and writing it at exit.
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
+#include "settings/window_places.h"
 #include "ui/model/form_rules.h"
 #include "ui/model/main_form.h"
 #include "ui/model/option_bindings.h"
@@ -19,6 +20,11 @@ int16_t CodeOf(std::string_view separator) {
 }  // namespace
 
 void MainForm::ReadUserSettings() {
+    ReadSavedSettings();
+    ReadWorkingDaysSettings();
+}
+
+void MainForm::ReadSavedSettings() {
     const SettingsReadResult read = ReadSettingsFile(window.strUserSettingsFile);
     if (read.status == SettingsReadStatus::Missing || read.status == SettingsReadStatus::Damaged) {
         SetDefaultSettings();
@@ -101,6 +107,11 @@ void MainForm::cmdQuit_Click() {
     // A file that cannot be written (no per-user folder, a read-only folder, a
     // full disk) is not worth a message on the way out: the former file stays.
     WriteUserSettings();
+    WriteWorkingDaysSettings();
+    if (allCalendars_ && allCalendars_->form.placed) {
+        WriteWindowPlace(window.strWindowPlacesFile, kAllCalendarsPlaceName,
+                         allCalendars_->PlaceToSave());
+    }
 }
 
 }  // namespace tembrel

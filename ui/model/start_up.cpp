@@ -2,6 +2,7 @@
 #include "core/calendar_tables.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
+#include "settings/window_places.h"
 #include "text/program_text_numbers.h"
 #include "text/text_table.h"
 #include "ui/model/form_rules.h"
@@ -30,6 +31,9 @@ void MainForm::InitialiseFields() {
     window.strUserSettingsFile =
         UserDataFilePathIn(services_.ConfigFolder(), kSettingsFileName,
                            texts_.ProgramText(program_text::kSettingsFolderName));
+    window.strWindowPlacesFile =
+        UserDataFilePathIn(services_.ConfigFolder(), kWindowPlacesFileName,
+                           texts_.ProgramText(program_text::kSettingsFolderName));
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {
         *box = TextBoxState{};
@@ -55,6 +59,9 @@ void MainForm::SetDefaultSettings() {
     SetCheckBox(C::chkSaveOutput, 1);
     MonthWindow().SelectMonday(false);
     MonthWindow().SelectJulian(false);
+    form.workingDaysChoice = {};
+    form.workingDays = nullptr;
+    SetWorkingDaysCaptions();
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {
         *box = TextBoxState{};
@@ -96,6 +103,11 @@ void MainForm::FinishStartUp() {
     form.blnStartUpCompleted = true;
     texts_.SetStartUpCompleted(true);
     ShowTodaysDate();
+    if (!window.workingDaysMessage.empty()) {
+        dialogs_.ShowMessage(window.workingDaysMessage, Text(TextItem::Error) + "!",
+                             MessageIcon::None);
+        window.workingDaysMessage.clear();
+    }
 }
 
 }  // namespace tembrel

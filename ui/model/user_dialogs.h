@@ -7,6 +7,7 @@
 namespace tembrel {
 
 struct ClearOneFieldDialog;
+class WorkingDaysDialogModel;
 
 enum class MessageIcon { None, Exclamation, Warning, Critical };
 
@@ -22,6 +23,10 @@ class UserDialogs {
 
     // Asks a Yes/No question with No as the default; returns true for Yes.
     virtual bool AskYesNo(std::string_view prompt, std::string_view title) = 0;
+
+    // Shows the working days dialog modally; it closes by OK (dialog.form.accepted
+    // then holds) or Cancel.
+    virtual void ShowWorkingDays(WorkingDaysDialogModel& dialog) = 0;
 };
 
 }  // namespace tembrel

@@ -143,6 +143,9 @@ void frmMain::Connect() {
                 } else if (id == C::cmdHelp) {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             [this] { Run([this] { secondary_.cmdHelp_Click(); }); });
+                } else if (id == C::cmdAllCalendars) {
+                    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                            [this] { Run([this] { secondary_.cmdAllCalendars_Click(); }); });
                 } else {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             [this, id] { Run([this, id] { model_.Click(id); }); });
@@ -209,6 +212,7 @@ void frmMain::Connect() {
                 break;
             case ControlKind::Frame:
             case ControlKind::TextBox:
+            case ControlKind::ListBox:
                 break;
         }
         if ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
@@ -321,6 +325,7 @@ void frmMain::Render() {
             }
             case ControlKind::Frame:
             case ControlKind::Spinner:
+            case ControlKind::ListBox:
                 break;
         }
     }

@@ -237,13 +237,19 @@ void frmDisplayMonth::Render() {
                 const bool grid = entry.id == C::txbMonth;
                 auto* box = static_cast<QPlainTextEdit*>(widget);
                 SetBoxText(box, grid ? form.txbMonth : form.txbISODates);
-                qt::SetToolTip(box, texts_.ProgramText(grid ? program_text::kMonthGridTooltip
-                                                            : program_text::kIsoPanelTooltip));
+                std::string tooltip = texts_.ProgramText(grid ? program_text::kMonthGridTooltip
+                                                              : program_text::kIsoPanelTooltip);
+                if (grid && !form.monthHolidays.empty()) {
+                    // The names of the days marked in the grid.
+                    tooltip += "\r\n\r\n" + form.monthHolidays;
+                }
+                qt::SetToolTip(box, tooltip);
                 break;
             }
             case ControlKind::Frame:
             case ControlKind::LinkLabel:
             case ControlKind::Spinner:
+            case ControlKind::ListBox:
                 break;
         }
     }

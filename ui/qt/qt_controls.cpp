@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -270,6 +271,9 @@ QWidget* CreateControl(ControlKind kind, FontClass font, ColourClass colour, boo
             break;
         case ControlKind::DropDownList:
             widget = new QComboBox(parent);
+            break;
+        case ControlKind::ListBox:
+            widget = new QListWidget(parent);
             break;
     }
     widget->setFont(FontOf(font));

@@ -107,9 +107,9 @@ class LabelControl : public QLabel {
 
 // Creates the widget of one control: frames are plain containers, labels
 // LabelControl, buttons QPushButton, options QRadioButton, check boxes QCheckBox,
-// text boxes QLineEdit, the output box OutputTextBox, spinners SpinArrows and
-// drop-down lists QComboBox. Applies the font and the colours of the control's
-// classes; `background` is the window's background colour.
+// text boxes QLineEdit, the output box OutputTextBox, spinners SpinArrows,
+// drop-down lists QComboBox and list boxes QListWidget. Applies the font and the colours of the
+// control's classes; `background` is the window's background colour.
 QWidget* CreateControl(ControlKind kind, FontClass font, ColourClass colour, bool centred,
                        const QColor& background, QWidget* parent);
 

@@ -4,6 +4,7 @@
 
 #include "ui/qt/clear_one_field_dialog.h"
 #include "ui/qt/qt_controls.h"
+#include "ui/qt/working_days_dialog.h"
 
 namespace tembrel {
 
@@ -46,6 +47,14 @@ bool QtUserDialogs::AskYesNo(std::string_view prompt, std::string_view title) {
     box.setObjectName(QStringLiteral("question"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+void QtUserDialogs::ShowWorkingDays(WorkingDaysDialogModel& dialog) {
+    if (beforeModal) {
+        beforeModal();
+    }
+    frmWorkingDays window(owner_);
+    window.Edit(dialog);
 }
 
 frmClearOneTextBox& QtUserDialogs::ClearOneTextBox() {

@@ -31,6 +31,7 @@ class QtUserDialogs : public UserDialogs {
     void ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) override;
     void ShowClearOneTextBox(ClearOneFieldDialog& dialog) override;
     bool AskYesNo(std::string_view prompt, std::string_view title) override;
+    void ShowWorkingDays(WorkingDaysDialogModel& dialog) override;
 
     // Returns the clear-one-field dialog, created on first use.
     frmClearOneTextBox& ClearOneTextBox();

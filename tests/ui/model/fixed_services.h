@@ -1,6 +1,7 @@
 // Desktop services for the models' tests: a fixed today, the configuration
 // folder a test chooses (none unless it sets one), addresses recorded instead of
-// opened, and a manual address per language.
+// opened, a manual address per language, and the shipped holiday rule file
+// (or the one a test chooses).
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,10 @@ class FixedServices : public DesktopServices {
                                                 : "file:///doc/manual.en.html";
     }
 
+    std::filesystem::path HolidayRuleFile() override { return holidayRuleFile; }
+
     std::filesystem::path configFolder;
+    std::filesystem::path holidayRuleFile = TEMBREL_HOLIDAY_DATA_FILE;
     int32_t today = kFixedToday;
     // What every address opened gives.
     LaunchOutcome outcome = LaunchOutcome::Opened;

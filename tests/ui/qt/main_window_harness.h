@@ -53,6 +53,7 @@ class MainWindowHarness {
         watchdog_ = std::make_unique<ModalWatchdog>();
         window_ = std::make_unique<frmMain>(texts_, ProgramVersion{"9.98"});
         window_->services().today = [today = today_] { return today; };
+        window_->services().holidayRuleFile = TEMBREL_HOLIDAY_DATA_FILE;
         window_->endProgram = [] {};
         window_->StartUp();
         window_->activateWindow();

@@ -15,9 +15,16 @@
 //   trial_1..6.png     a first session driven with key and mouse events: convert
 //                      a date, count days, add working days, switch a calendar,
 //                      step with a spinner, copy part of the output
+//   working_days_en.png, working_days_de.png  the working days dialog with a
+//                      region and files listed
+//   main_working_days_en.png, main_working_days_de.png  the main window with
+//                      Bavaria's holidays chosen and a count of working days
+//   month_holidays_en.png, month_holidays_de.png  the month window with them
+//                      marked
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +36,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 #include "core/today.h"
 #include "settings/settings_file.h"
@@ -39,6 +47,7 @@
 #include "ui/qt/month_window.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/secondary_windows.h"
+#include "ui/qt/working_days_dialog.h"
 
 namespace {
 
@@ -249,6 +258,91 @@ bool SaveGermanDialogs(tembrel::ProgramTexts& texts, const QDir& folder) {
            ok;
 }
 
+// Acts on the working days dialog once it is up: `user` does what a user does,
+// then the dialog is saved as `name` (unless null) and closed with OK (or
+// Escape when `keep` is false).
+void ActOnWorkingDays(const QDir& folder, const char* name, bool keep,
+                      std::function<void(tembrel::frmWorkingDays&)> user, bool& saved) {
+    saved = false;
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [=, &folder, &saved] {
+        auto* dialog = qobject_cast<tembrel::frmWorkingDays*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        user(*dialog);
+        saved = name == nullptr || Save(*dialog, folder, name);
+        if (keep) {
+            QTest::mouseClick(dialog->control(tembrel::WorkingDaysControl::cmdOK), Qt::LeftButton);
+        } else {
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        }
+    });
+    timer->start();
+}
+
+// Chooses Bavaria in the dialog, lists two files that are not kept, and puts
+// the region in force; shows the main window with a count and the month window
+// with the holidays marked, in English and in German.
+bool SaveWorkingDays(tembrel::ProgramTexts& texts, const QDir& folder) {
+    using C = MainWindowControl;
+    using D = tembrel::WorkingDaysControl;
+    tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
+    window.services().today = [] { return 2460665; };  // Friday 20 December 2024
+    window.services().holidayRuleFile = TEMBREL_HOLIDAY_DATA_FILE;
+    window.endProgram = [] {};
+    window.StartUp();
+    bool ok = true;
+    for (const bool german : {false, true}) {
+        window.model().cboLanguage_Click(german ? 1 : 0);
+        window.Render();
+        const auto listFiles = [](tembrel::frmWorkingDays& dialog) {
+            dialog.chooseFile = [](const QString&, const QString&) {
+                return std::string("/home/me/company-holidays-2024.ics");
+            };
+            QTest::mouseClick(dialog.control(D::cmdAddHolidayFile), Qt::LeftButton);
+            dialog.chooseFile = [](const QString&, const QString&) {
+                return std::string("/home/me/saturdays.txt");
+            };
+            QTest::mouseClick(dialog.control(D::cmdAddWorkdayFile), Qt::LeftButton);
+        };
+        bool saved = false;
+        ActOnWorkingDays(folder, german ? "working_days_de.png" : "working_days_en.png", false,
+                         listFiles, saved);
+        ClickOn(window, C::cmdWorkingDays);
+        ok = saved && ok;
+        ActOnWorkingDays(
+            folder, nullptr, true,
+            [](tembrel::frmWorkingDays& dialog) {
+                auto* regions = static_cast<QComboBox*>(dialog.control(D::cboRegion));
+                const int index = regions->findText(QStringLiteral("DE-BY"), Qt::MatchStartsWith);
+                regions->setCurrentIndex(index);
+                emit regions->activated(index);
+            },
+            saved);
+        ClickOn(window, C::cmdWorkingDays);
+        ok = saved && ok;
+        tembrel::MainForm& model = window.model();
+        model.CheckBoxClicked(C::chkIncludeWeekends, 0);
+        model.form.txbFirstDate.text = "2024-12-20";
+        model.form.txbSecondDate.text = "2025-01-10";
+        model.form.txbDateDiff.text.clear();
+        model.cmdCompute_Click();
+        window.Render();
+        ok = Save(window, folder,
+                  german ? "main_working_days_de.png" : "main_working_days_en.png") &&
+             ok;
+        ClickOn(window, C::cmdDisplayMonth);
+        tembrel::frmDisplayMonth* month = window.secondaryWindows().monthWindow();
+        ok = Save(*month, folder, german ? "month_holidays_de.png" : "month_holidays_en.png") && ok;
+        month->close();
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -261,6 +355,7 @@ int main(int argc, char** argv) {
         return *failed;
     }
     bool ok = RunTrial(texts, folder);
+    ok = SaveWorkingDays(texts, folder) && ok;
     tembrel::frmMain window(texts, tembrel::ProgramVersion{"9.98"});
     window.services().today = [] { return 2454541; };  // Saturday 15 March 2008
     window.StartUp();
