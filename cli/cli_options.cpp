@@ -1,28 +1,18 @@
 #include "cli/cli_options.h"
 
 #include <functional>
-#include <map>
 #include <string_view>
 #include <utility>
 
 #include "holidays/weekend.h"
 
+#include "cli/all_command.h"
+#include "cli/calendar_option.h"
+#include "cli/format_options.h"
+
 namespace tembrel::cli {
 
 namespace {
-
-std::optional<CalendarCode> CalendarOption(std::string_view value) {
-    static const std::map<std::string_view, CalendarCode> kCalendars = {
-        {"CE", CalendarCode::CE},   {"JC", CalendarCode::JC},   {"JDN", CalendarCode::JDN},
-        {"ISO", CalendarCode::ISO}, {"ORD", CalendarCode::ORD}, {"LPW", CalendarCode::LPW},
-        {"LPM", CalendarCode::LPM},
-    };
-    const auto found = kCalendars.find(value);
-    if (found == kCalendars.end()) {
-        return std::nullopt;
-    }
-    return found->second;
-}
 
 // Reads a value of --weekend, --holidays, --holidays-file or --workdays-file
 // into the choice; returns the refusal, or the empty text.
@@ -154,6 +144,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         ParseHolidaysCommand(arguments, 1, parsed);
         return parsed;
     }
+    if (!arguments.empty() && arguments.front() == "all") {
+        ParseAllCommand(arguments, 1, parsed);
+        return parsed;
+    }
     for (size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::optional<std::string> inlineValue;
@@ -195,7 +189,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (auto v = value()) {
                 const std::optional<CalendarCode> cal = CalendarOption(*v);
                 if (!cal) {
-                    parsed.error = name + " takes CE, JC, JDN, ISO, ORD, LPW or LPM";
+                    parsed.error = CalendarRefusal(name);
                 } else {
                     (name == "--first-cal" ? options.firstCal : options.secondCal) = *cal;
                 }
@@ -216,41 +210,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             flag(options.help);
         } else if (name == "--version") {
             flag(options.version);
-        } else if (name == "--order") {
+        } else if (IsFormatOption(name)) {
             if (auto v = value()) {
-                if (*v == "ymd") {
-                    options.order = DateOrder::YMD;
-                } else if (*v == "dmy") {
-                    options.order = DateOrder::DMY;
-                } else if (*v == "mdy") {
-                    options.order = DateOrder::MDY;
-                } else {
-                    parsed.error = "--order takes ymd, dmy or mdy";
-                }
-            }
-        } else if (name == "--sep") {
-            if (auto v = value()) {
-                if (*v != "-" && *v != "/" && *v != ".") {
-                    parsed.error = "--sep takes -, / or .";
-                } else {
-                    options.dateSep = *v;
-                }
-            }
-        } else if (name == "--thousands") {
-            if (auto v = value()) {
-                if (*v != "," && *v != "." && *v != "none") {
-                    parsed.error = "--thousands takes , . or none";
-                } else {
-                    options.thousSep = *v == "none" ? "" : *v;
-                }
-            }
-        } else if (name == "--lang") {
-            if (auto v = value()) {
-                if (*v != "en" && *v != "de") {
-                    parsed.error = "--lang takes en or de";
-                } else {
-                    options.language = *v == "de" ? LanguageCode::German : LanguageCode::English;
-                }
+                parsed.error = ReadFormatOption(name, *v, options);
             }
         } else if (name == "--format") {
             if (auto v = value()) {
@@ -285,12 +247,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-    // At most 80 columns a line, the width of a terminal.
+    // At most 80 columns a line, the width of a terminal. The calendar codes
+    // follow "--first-cal CAL" in the option column, 26 columns in.
+    constexpr size_t kColumn = 26;
     return R"(Usage: tembrel-cli [OPTIONS] [-]
        tembrel-cli month YEAR MONTH [--monday] [--julian] [--iso]
                         [--with-year] [--lang en|de]
                         [--holidays REGION[,REGION...]] [--holidays-file FILE]
        tembrel-cli holidays REGION[,REGION...] YEAR [--lang en|de]
+       tembrel-cli all DATE [--first-cal CAL] [--order ymd|dmy|mdy]
+                        [--sep -|/|.] [--thousands ,|.|none] [--no-hyphen]
+                        [--lang en|de]
 
 Converts a date, counts the days between two dates, or adds days or months to
 a date, and prints the report line. With no date and no difference it reports
@@ -299,7 +266,8 @@ today.
   -1, --first TEXT        first date field
   -d, --diff TEXT         date difference field
   -2, --second TEXT       second date field
-      --first-cal CAL     CE, JC, JDN, ISO, ORD, LPW or LPM (default CE)
+      --first-cal CAL     )" +
+           CalendarCodeLines("(default CE)", 80 - kColumn, 80, kColumn) + R"(
       --second-cal CAL    the same for the second date (default CE)
       --months            the difference counts calendar months (default: days)
       --include-first     include the first date in day counts
@@ -346,6 +314,11 @@ a line: the date, the day of the week and the name, separated by tabs.
 Regions: DE and its states DE-BW, DE-BY, DE-BE, DE-BB, DE-HB, DE-HH, DE-HE,
 DE-MV, DE-NI, DE-NW, DE-RP, DE-SL, DE-SN, DE-ST, DE-SH, DE-TH; AT, CH, FR, IT,
 ES, NL, BE, IE; GB (England and Wales), GB-SCT, GB-NIR; US and CA (federal).
+
+The all subcommand prints DATE (in the notation of --first-cal, default CE) in
+every notation, one line each: the code, a tab, the date in that notation as the
+format options write it (empty where the notation has no date for the day), a
+tab and the notation's name.
 
 Exit status: 0 done, 1 a date was refused or a result is out of range (the
 message is on standard error), 2 usage error (also a region that does not

@@ -53,6 +53,9 @@ struct CliOptions {
     // The holidays subcommand: REGION[,REGION...] YEAR.
     bool holidaysCommand = false;
     std::string holidaysYear;
+    // The all subcommand: DATE in the notation of firstCal.
+    bool allCommand = false;
+    std::string allDate;
 };
 
 // The outcome of reading the command line: the options, or the reason they are

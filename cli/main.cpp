@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/all_command.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
@@ -103,6 +104,12 @@ int Run(const std::vector<std::string>& arguments) {
     }
     if (options.holidaysCommand) {
         return PrintSubcommandResult(HolidaysCommandOutput(options, *workingDays));
+    }
+    if (options.allCommand) {
+        const AllCommandResult result = AllCommandOutput(options, texts);
+        WriteAll(result.out, stdout);
+        WriteAll(result.err, stderr);
+        return result.exitCode;
     }
     if (options.batch) {
         const std::vector<std::string> errors =

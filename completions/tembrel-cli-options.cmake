@@ -15,9 +15,11 @@
 tembrel_cli_option(NAMES -1 --first TEXT date HELP "first date field")
 tembrel_cli_option(NAMES -d --diff TEXT difference HELP "date difference field")
 tembrel_cli_option(NAMES -2 --second TEXT date HELP "second date field")
-tembrel_cli_option(NAMES --first-cal CHOICES CE JC JDN ISO ORD LPW LPM
-  HELP "notation of the first date")
-tembrel_cli_option(NAMES --second-cal CHOICES CE JC JDN ISO ORD LPW LPM
+# The calendar codes, in the order of the table of notations.
+set(calendar_codes CE JC JDN ORD ISO LPW LPM HEB ISL PER COP ETH IND RJ EGY ARM FRE BAH MAY CHN
+  MJD RD LIL UNX XLS)
+tembrel_cli_option(NAMES --first-cal CHOICES ${calendar_codes} HELP "notation of the first date")
+tembrel_cli_option(NAMES --second-cal CHOICES ${calendar_codes}
   HELP "notation of the second date")
 tembrel_cli_option(NAMES --months HELP "the difference counts calendar months")
 tembrel_cli_option(NAMES --include-first HELP "include the first date in day counts")
@@ -49,6 +51,15 @@ tembrel_cli_option(SUBCOMMAND month NAMES --holidays TEXT REGION HELP "mark the 
 tembrel_cli_option(SUBCOMMAND month NAMES --holidays-file FILE holidays HELP "mark the holidays of a file")
 tembrel_cli_option(SUBCOMMAND month NAMES -h --help HELP "print the usage")
 
+tembrel_cli_subcommand(all ARGS DATE HELP "print a date in every notation")
+tembrel_cli_option(SUBCOMMAND all NAMES --first-cal CHOICES ${calendar_codes}
+  HELP "notation of the date")
+tembrel_cli_option(SUBCOMMAND all NAMES --order CHOICES ymd dmy mdy HELP "date order")
+tembrel_cli_option(SUBCOMMAND all NAMES --sep CHOICES - / . HELP "date separator")
+tembrel_cli_option(SUBCOMMAND all NAMES --thousands CHOICES , . none HELP "thousands separator")
+tembrel_cli_option(SUBCOMMAND all NAMES --no-hyphen HELP "ordinal and ISO week dates without hyphens")
+tembrel_cli_option(SUBCOMMAND all NAMES --lang CHOICES en de HELP "language of the names")
+tembrel_cli_option(SUBCOMMAND all NAMES -h --help HELP "print the usage")
 tembrel_cli_subcommand(holidays ARGS REGION YEAR HELP "list the public holidays of a year")
 tembrel_cli_option(SUBCOMMAND holidays NAMES --lang CHOICES en de HELP "language of the names")
 tembrel_cli_option(SUBCOMMAND holidays NAMES -h --help HELP "print the usage")

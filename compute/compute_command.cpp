@@ -60,11 +60,14 @@ void Computation::Run() {
     const bool diff = !input_[1].empty();
     const bool second = !input_[2].empty();
     if (!first && !diff && !second) {
-        // Today is the first date, written as if the user had typed it.
+        // Today is the first date, written as if the user had typed it. A
+        // calendar without a date for today (a given today beyond the years of
+        // the Chinese calendar) says so, as if it had been typed.
         if (!IsJDNInRange(request_.today) ||
             !FormatJDNInNotation(request_.today, request_.firstCalendar, request_.notation,
                                  FieldText(DateField::First))) {
-            return;  // no day to start from
+            Refuse(ComputeMessage::FirstDateOutOfRange);
+            return;
         }
         input_[0] = FieldText(DateField::First);
         first = true;
@@ -131,7 +134,7 @@ bool Computation::ComputeInMonths(bool first, bool second) {
         Refuse(ComputeMessage::MonthsCalendarsDiffer);
         return false;
     }
-    if (cal != CalendarCode::CE && cal != CalendarCode::JC && cal != CalendarCode::LPM) {
+    if (!NotationOf(cal).monthArithmetic) {
         Refuse(ComputeMessage::MonthsCalendarWithoutMonths);
         return false;
     }

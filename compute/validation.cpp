@@ -1,7 +1,6 @@
 // Validation: a field's text read in its calendar (or as a whole number of days)
 // and written back in its normal form, or the message that says why not.
 #include "compute/computation.h"
-#include "compute/field_parsing.h"
 #include "core/date_formatting.h"
 #include "core/notation.h"
 #include "core/whole_number.h"
@@ -13,10 +12,11 @@ bool Computation::ValidateDate(DateField field) {
     const bool isFirst = field == DateField::First;
     CalDate& record = Date(field);
     const NotationOptions& notation = request_.notation;
-    const ParsedDate parsed = ParseDateField(Input(field), cal, notation.order, notation.dateSep,
-                                             notation.hyphen, record);
-    if (parsed.status != kParseValid) {
-        if (parsed.status == kParseOutOfRange) {
+    // The row's reader also leaves in the record the calendar date as read, where
+    // the notation has one: the normal form and month arithmetic start from it.
+    const ParsedDay parsed = NotationOf(cal).read(Input(field), notation, record);
+    if (!parsed.ok()) {
+        if (parsed.status == ParseStatus::OutOfRange) {
             Refuse(isFirst ? ComputeMessage::FirstDateOutOfRange
                            : ComputeMessage::SecondDateOutOfRange);
         } else {

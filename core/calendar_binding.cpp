@@ -35,12 +35,9 @@ bool SetCalendarMarker(CalendarCode cal, CalDate& date) {
         case CalendarCode::ISO:
             date.marker = kMarkerISOWeek;
             return true;
-        case CalendarCode::JDN:
-        case CalendarCode::LPW:
-        case CalendarCode::LPM:
-            return false;
+        default:
+            return false;  // no calendar of the library
     }
-    return false;
 }
 
 }  // namespace tembrel

@@ -60,7 +60,7 @@ inline bool IsWorkday(int32_t jdn) {
 int16_t DayOfYear(const CalDate& date);
 
 // Sets the record's marker for a notation: CE and ORD 'G', JC 'J', AN 'A', NLW 'N',
-// ISO 'I'. Returns false and leaves the record alone for JDN, LPW and LPM.
+// ISO 'I'. Returns false and leaves the record alone for every other notation.
 bool SetCalendarMarker(CalendarCode cal, CalDate& date);
 
 // Returns a record of the given marker for a day number, its calendar date filled.

@@ -2,7 +2,9 @@
 // NUL byte (as the kernel hands them over, so that any argument, the empty one
 // included, can be written), then the text standard input holds for --batch.
 // Properties: options that parse never pair --batch with --first; the month subcommand
-// prints its grid or a message saying what is wrong; otherwise the standard input
+// prints its grid or a message saying what is wrong; the all subcommand prints one
+// line per notation, each of whose dates reads back as the same day, or the
+// date's refusal; otherwise the standard input
 // goes through the batch path (an in-memory stream), which writes exactly one
 // line per input line (after the header line in TSV; a JSON object in JSON) and
 // numbers its refusals by input line, and the three fields of the command line
@@ -13,10 +15,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/all_command.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/cli_request.h"
@@ -24,6 +28,7 @@
 #include "cli/holidays_command.h"
 #include "cli/month_command.h"
 #include "compute/compute.h"
+#include "core/notation.h"
 #include "core/today.h"
 #include "fuzz/date_fuzz_support.h"
 #include "text/program_text.h"
@@ -125,6 +130,38 @@ void CheckMonthCommand(const CliOptions& options, const holidays::WorkingDays* h
     CheckSubcommand(result, input);
 }
 
+void CheckAllCommand(const CliOptions& options, std::string_view input) {
+    const AllCommandResult result = AllCommandOutput(options, Texts());
+    if (result.exitCode != 0) {
+        Require(result.exitCode == 1 && result.out.empty() && result.err.ends_with("\n"),
+                "a refused date prints its message alone", input);
+        return;
+    }
+    const NotationOptions notation = RequestFor(options, kToday).notation;
+    std::optional<int32_t> day;
+    size_t lines = 0;
+    for (size_t start = 0; start < result.out.size(); ++lines) {
+        const size_t end = result.out.find('\n', start);
+        const std::string_view line = std::string_view(result.out).substr(start, end - start);
+        start = end + 1;
+        const size_t tab = line.find('\t');
+        const size_t secondTab = line.find('\t', tab + 1);
+        Require(tab != std::string_view::npos && secondTab != std::string_view::npos,
+                "a line holds code, date and name", line);
+        const std::optional<CalendarCode> cal = CalendarCodeFromText(line.substr(0, tab));
+        const std::string_view text = line.substr(tab + 1, secondTab - tab - 1);
+        Require(cal.has_value(), "a line starts with a code", line);
+        if (text.empty()) {
+            continue;  // no date in this notation
+        }
+        const ParsedDay read = ParseInNotation(text, *cal, notation);
+        Require(read.ok() && (!day || read.jdn == *day), "every line names the same day", line);
+        day = read.jdn;
+    }
+    Require(lines == ListedNotations().size() && day.has_value(),
+            "one line per notation, most with a date", input);
+}
+
 void CheckBatch(std::string_view stdinText, const CliOptions& options,
                 const holidays::WorkingDays* workingDays) {
     std::vector<std::string> errors;
@@ -185,6 +222,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (workingDays != nullptr) {
             CheckSubcommand(HolidaysCommandOutput(options, *workingDays), fuzz::AsText(data, size));
         }
+        return 0;
+    }
+    if (options.allCommand) {
+        CheckAllCommand(options, fuzz::AsText(data, size));
         return 0;
     }
     CheckBatch(input, options, workingDays);

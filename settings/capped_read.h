@@ -1,5 +1,4 @@
-// Reading a small settings file whole, with a limit, so that a huge or endless
-// file (a device, a mistake) can never fill the memory.
+// Reading a small file whole, with a limit on its size, for the settings files.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +9,10 @@
 
 namespace tembrel {
 
-// Reads the file at `path` into `bytes`, stopping as soon as it holds more than
-// `limit` bytes. Returns Read, Missing (no such file or folder) or Damaged (too
-// large, a folder, unreadable).
+// Appends the file's bytes to `bytes` and returns Read, stopping as soon as it
+// holds more than `limit` bytes (then Damaged). Missing when there is no file;
+// Damaged for a folder or a file that cannot be read. Never throws but for a
+// lack of memory.
 SettingsReadStatus ReadFileCapped(const std::filesystem::path& path, size_t limit,
                                   std::string& bytes);
 

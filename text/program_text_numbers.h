@@ -29,6 +29,16 @@ inline constexpr int32_t kSettingsFolderName = 310;           // per-user settin
 inline constexpr int32_t kCopySelectionCaption = 424;         // large display: copy the selection
 inline constexpr int32_t kLargeDisplayTextTooltip = 428;      // large display: the text box
 inline constexpr int32_t kLargeDisplayCopyTooltip = 429;      // large display: the copy button
+inline constexpr int32_t kAllCalendarsCaption = 460;          // all calendars: window and button
+inline constexpr int32_t kAllCalendarsButtonTooltip = 461;    //   ... the main window's button
+inline constexpr int32_t kAllCalendarsHint = 462;             //   ... the hint above the rows
+inline constexpr int32_t kAllCalendarsRowTooltip = 463;       //   ... a row's text box
+inline constexpr int32_t kCopyRowCaption = 464;               //   ... Copy row
+inline constexpr int32_t kCopyAllRowsCaption = 465;           //   ... Copy all
+inline constexpr int32_t kCopyRowTooltip = 466;               //   ... Copy row's tooltip
+inline constexpr int32_t kCopyAllRowsTooltip = 467;           //   ... Copy all's tooltip
+inline constexpr int32_t kRowDateInvalid = 468;               //   ... a text that is no date
+inline constexpr int32_t kRowDateOutOfRange = 469;            //   ... a date out of range
 
 // Every program text the program uses; each must exist in English and German.
 inline constexpr std::array kAllNumbers = {
@@ -54,6 +64,16 @@ inline constexpr std::array kAllNumbers = {
     kCopySelectionCaption,
     kLargeDisplayTextTooltip,
     kLargeDisplayCopyTooltip,
+    kAllCalendarsCaption,
+    kAllCalendarsButtonTooltip,
+    kAllCalendarsHint,
+    kAllCalendarsRowTooltip,
+    kCopyRowCaption,
+    kCopyAllRowsCaption,
+    kCopyRowTooltip,
+    kCopyAllRowsTooltip,
+    kRowDateInvalid,
+    kRowDateOutOfRange,
 };
 
 }  // namespace tembrel::program_text

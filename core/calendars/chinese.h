@@ -44,6 +44,10 @@ constexpr int64_t GregorianYearOfChineseYear(int64_t cycle, int64_t year) {
 // day before the new year of 3001.
 int32_t FirstChineseJdn();
 int32_t LastChineseJdn();
+// The same two days as constants, for the table of notations; the tests hold
+// them to what the two functions compute.
+inline constexpr int32_t kFirstChineseJdn = 1355848;
+inline constexpr int32_t kLastChineseJdn = 2817197;
 
 // Returns the date of a day number; empty outside the Chinese years that begin
 // in the Gregorian years -1000..3000.

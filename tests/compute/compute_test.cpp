@@ -133,12 +133,73 @@ TEST(Compute, BreaksDownPositiveCountsWithAllDaysCounted) {
     EXPECT_FALSE(Compute(Request("2009-03-15", "", "2008-01-01")).breakdown.shown);
 }
 
-TEST(Compute, TodayBeyondTheRangeGivesNothing) {
-    ComputeRequest request = Request("");
-    request.today = kMaxJDN + 1;
-    const ComputeResult result = Compute(request);
-    EXPECT_EQ(result.kind, ComputeKind::None);
-    EXPECT_EQ(result.output, "");
+// Today beyond the range, or beyond the years of the first date's calendar, is
+// a first date out of range.
+TEST(Compute, TodayWithoutATextInTheFirstCalendarIsOutOfRange) {
+    ComputeRequest beyond = Request("");
+    beyond.today = kMaxJDN + 1;
+    ComputeRequest chinese = Request("");
+    chinese.firstCalendar = CalendarCode::CHN;
+    chinese.today = 2999999;  // 3501 CE
+    for (const ComputeRequest& request : {beyond, chinese}) {
+        const ComputeResult result = Compute(request);
+        EXPECT_EQ(result.kind, ComputeKind::None);
+        EXPECT_EQ(result.message, ComputeMessage::FirstDateOutOfRange);
+        EXPECT_EQ(result.output, "");
+    }
+}
+
+ComputeRequest Between(CalendarCode first, CalendarCode second, std::string_view firstDate,
+                       std::string_view diff, std::string_view secondDate) {
+    ComputeRequest request = Request(firstDate, diff, secondDate);
+    request.firstCalendar = first;
+    request.secondCalendar = second;
+    return request;
+}
+
+// Any two notations of the table meet in a conversion, a count and a step in
+// days; months stay with the calendars that have month arithmetic.
+TEST(Compute, ConvertsCountsAndStepsBetweenAnyTwoNotations) {
+    using C = CalendarCode;
+    ComputeRequest hebrewMonths = Between(C::HEB, C::HEB, "5768-01-01", "1", "");
+    hebrewMonths.unit = DifferenceUnit::Months;
+    ComputeRequest monthsAcross = Between(C::CE, C::HEB, "2008-01-15", "1", "");
+    monthsAcross.unit = DifferenceUnit::Months;
+    const struct {
+        const char* name;
+        ComputeRequest request;
+        ComputeMessage message;
+        const char* output;
+    } cases[] = {
+        {"Hebrew to Islamic", Between(C::HEB, C::ISL, "5768-10-06 HEB", "", ""),
+         ComputeMessage::None, "5768-10-06 HEB = 1428-12-05 ISL, Saturday\n"},
+        {"into the Chinese calendar", Between(C::CE, C::CHN, "2008-01-15", "", ""),
+         ComputeMessage::None, "2008-01-15 CE = 78-24-12-08 CHN, Tuesday\n"},
+        {"beyond the Chinese years", Between(C::CE, C::CHN, "3500-01-01", "", ""),
+         ComputeMessage::ResultOutOfRange, "3500-01-01 CE = Out of Range\n\n"},
+        {"days between two calendars", Between(C::HEB, C::ISL, "5768-11-08", "", "1429-02-01"),
+         ComputeMessage::None, "5768-11-08 HEB to 1429-02-01 ISL = 25 days\n"},
+        {"no breakdown in the world's calendars",
+         Between(C::HEB, C::HEB, "5768-01-01", "", "5769-01-01"), ComputeMessage::None,
+         "5768-01-01 HEB to 5769-01-01 HEB = 354 days\n"},
+        {"days added to a long count", Between(C::MAY, C::MAY, "12.19.14.17.18", "2", ""),
+         ComputeMessage::None, "12.19.14.17.18 MAY plus 2 days = 12.19.15.0.0 MAY, Thursday\n"},
+        {"days taken from Unix time", Between(C::HEB, C::UNX, "", "30", "1,200,355,200"),
+         ComputeMessage::None, "1,200,355,200 UNX minus 30 days = 5768-10-07 HEB, Sunday\n"},
+        {"a step beyond the Bahá'í years", Between(C::BAH, C::BAH, "1157-19-19", "1", ""),
+         ComputeMessage::ResultOutOfRange, "1157-19-19 BAH plus 1 day = Out of Range\n\n"},
+        {"the phantom spreadsheet day", Between(C::XLS, C::CE, "60", "", ""),
+         ComputeMessage::FirstDateInvalid, ""},
+        {"months in the Hebrew calendar", hebrewMonths, ComputeMessage::MonthsCalendarWithoutMonths,
+         ""},
+        {"months across calendars", monthsAcross, ComputeMessage::MonthsCalendarsDiffer, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ComputeResult result = Compute(c.request);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.output, c.output);
+    }
 }
 
 TEST(MessageText, WordsEveryMessageWithTheLineEndAsked) {
@@ -164,10 +225,17 @@ TEST(ComputeProperty, AnswersConsistentlyForAnyTextAndOptions) {
     std::uniform_int_distribution<int> small(0, 99);
     ComputeResult reused;
     std::string difference;
+    const std::vector<CalendarCode> listed = ListedNotations();
     for (const std::string& text : texts) {
         ComputeRequest request = Request(text);
-        request.firstCalendar = test_support::kFieldCalendars[small(random) % 7];
-        request.secondCalendar = test_support::kFieldCalendars[small(random) % 7];
+        // Mostly the main window's notations, which the texts are written in,
+        // and every notation of the table now and then.
+        const auto calendar = [&] {
+            return small(random) < 75 ? test_support::kFieldCalendars[small(random) % 7]
+                                      : listed[static_cast<size_t>(small(random)) % listed.size()];
+        };
+        request.firstCalendar = calendar();
+        request.secondCalendar = calendar();
         request.notation.order = static_cast<DateOrder>(small(random) % 3);
         request.notation.dateSep = std::string(1, "-/."[small(random) % 3]);
         request.notation.thousSep = std::vector<std::string>{",", ".", ""}[small(random) % 3];
@@ -190,12 +258,10 @@ TEST(ComputeProperty, AnswersConsistentlyForAnyTextAndOptions) {
             request.firstCalendar == request.secondCalendar) {
             continue;
         }
-        int32_t back = 0;
-        ASSERT_EQ(ParseInNotation(fresh.Field(InputField::SecondDate), request.secondCalendar,
-                                  request.notation, back),
-                  kParseValid)
-            << text;
-        ASSERT_EQ(back, fresh.firstJDN) << text;
+        const ParsedDay back = ParseInNotation(fresh.Field(InputField::SecondDate),
+                                               request.secondCalendar, request.notation);
+        ASSERT_TRUE(back.ok()) << text;
+        ASSERT_EQ(back.jdn, fresh.firstJDN) << text;
     }
 }
 

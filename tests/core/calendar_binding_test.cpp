@@ -82,9 +82,21 @@ TEST(CalendarCodes, TextsAndMarkers) {
     EXPECT_EQ(CalCodeText(CalendarCode::LPM), "LPM");
     EXPECT_EQ(CalMarkerText(CalendarCode::JDN), "JD");
     EXPECT_EQ(CalMarkerText(CalendarCode::ORD), "");
+    EXPECT_EQ(CalCodeText(CalendarCode::XLS), "XLS");
     EXPECT_EQ(CalendarCodeFromInt(8), CalendarCode::LPM);
-    EXPECT_FALSE(CalendarCodeFromInt(9).has_value());
+    EXPECT_EQ(CalendarCodeFromInt(26), CalendarCode::XLS);
+    EXPECT_FALSE(CalendarCodeFromInt(27).has_value());
     EXPECT_FALSE(CalendarCodeFromInt(-1).has_value());
+}
+
+TEST(CalendarCodes, EveryCodeTextNamesItsCodeAlone) {
+    for (int i = 0; i < kCalendarCodeCount; ++i) {
+        const auto cal = static_cast<CalendarCode>(i);
+        EXPECT_EQ(CalendarCodeFromText(CalCodeText(cal)), cal) << i;
+    }
+    for (const std::string_view text : {"", "heb", "HEB ", "XYZ", "C"}) {
+        EXPECT_FALSE(CalendarCodeFromText(text).has_value()) << text;
+    }
 }
 
 TEST(Today, IsTheSystemsLocalDate) {

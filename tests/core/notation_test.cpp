@@ -10,6 +10,7 @@
 #include "core/calendar_binding.h"
 #include "core/calendar_tables.h"
 #include "core/date_parsing.h"
+#include "core/notation_table.h"
 
 #include "tests/support/dates.h"
 
@@ -77,43 +78,98 @@ TEST(ParseInNotation, ChoosesTheParserOfTheCalendar) {
         {CalendarCode::LPM, "2008-01-23"},
     };
     for (const auto& [cal, text] : texts) {
-        int32_t jdn = 0;
-        EXPECT_EQ(ParseInNotation(text, cal, options, jdn), kParseValid) << text;
-        EXPECT_EQ(jdn, expected) << text;
+        const ParsedDay day = ParseInNotation(text, cal, options);
+        EXPECT_TRUE(day.ok()) << text;
+        EXPECT_EQ(day.jdn, expected) << text;
     }
 }
 
 TEST(ParseInNotation, ReadsOrdinalDatesByTheHyphenOption) {
-    int32_t jdn = 0;
-    EXPECT_EQ(
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 1), jdn),
-        kParseInvalid);
-    EXPECT_EQ(
-        ParseInNotation("2008061", CalendarCode::ORD, Options(DateOrder::YMD, "-", ",", 0), jdn),
-        kParseValid);
-    EXPECT_EQ(jdn, GregorianJDN(2008, 3, 1));
+    const auto read = [](bool hyphen) {
+        return ParseInNotation("2008061", CalendarCode::ORD,
+                               Options(DateOrder::YMD, "-", ",", hyphen ? 1 : 0));
+    };
+    EXPECT_EQ(read(true).status, ParseStatus::Invalid);
+    EXPECT_TRUE(read(false).ok());
+    EXPECT_EQ(read(false).jdn, GregorianJDN(2008, 3, 1));
 }
 
-TEST(ParseInNotation, PassesTheStatusOnAndKeepsTheDayNumberOnFailure) {
+TEST(ParseInNotation, PassesTheStatusOn) {
     const NotationOptions options;
-    int32_t jdn = 77;
-    EXPECT_EQ(ParseInNotation("2008-02-30", CalendarCode::CE, options, jdn), kParseInvalid);
-    EXPECT_EQ(ParseInNotation("0000-001", CalendarCode::ORD, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(ParseInNotation("6000000-01-1", CalendarCode::LPW, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(ParseInNotation("2,100,000,001", CalendarCode::JDN, options, jdn), kParseOutOfRange);
-    EXPECT_EQ(jdn, 77);
+    const auto status = [&](std::string_view text, CalendarCode cal) {
+        return ParseInNotation(text, cal, options).status;
+    };
+    EXPECT_EQ(status("2008-02-30", CalendarCode::CE), ParseStatus::Invalid);
+    EXPECT_EQ(status("0000-001", CalendarCode::ORD), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("6000000-01-1", CalendarCode::LPW), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("2,100,000,001", CalendarCode::JDN), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("5785-13-01", CalendarCode::HEB), ParseStatus::Invalid);  // a common year
+    EXPECT_EQ(status("3001-01-01", CalendarCode::BAH), ParseStatus::OutOfRange);
+    EXPECT_EQ(status("2008-01-15", CalendarCode::NLW), ParseStatus::Invalid);
 }
 
-// --- Round trip: every day written in every notation and every combination of
-// the format options reads back as the same day.
+// --- The table of notations
+
+TEST(NotationTable, HoldsEveryCodeInItsOrderAndListsAllButTheLibrarysOwn) {
+    ASSERT_EQ(Notations().size(), static_cast<size_t>(kCalendarCodeCount));
+    std::vector<CalendarCode> unlisted;
+    std::vector<CalendarCode> withMonths;
+    for (int i = 0; i < kCalendarCodeCount; ++i) {
+        const NotationRow& row = Notations()[static_cast<size_t>(i)];
+        EXPECT_EQ(row.code, static_cast<CalendarCode>(i));
+        EXPECT_EQ(&NotationOf(row.code), &row);
+        // The world's calendars carry their names; the others have theirs in
+        // the text table.
+        EXPECT_EQ(row.nameEnglish.empty(), i < static_cast<int>(CalendarCode::HEB)) << i;
+        EXPECT_EQ(row.nameGerman.empty(), row.nameEnglish.empty()) << i;
+        if (!row.listed) {
+            unlisted.push_back(row.code);
+        }
+        if (row.monthArithmetic) {
+            withMonths.push_back(row.code);
+        }
+    }
+    EXPECT_EQ(unlisted, (std::vector{CalendarCode::AN, CalendarCode::NLW}));
+    EXPECT_EQ(withMonths, (std::vector{CalendarCode::CE, CalendarCode::JC, CalendarCode::LPM}));
+}
+
+// A row writes exactly the days of its range: at both ends of it and one day
+// beyond, where the range ends before the program's.
+TEST(NotationTable, EveryRowWritesExactlyTheDaysOfItsRange) {
+    const NotationOptions options;
+    for (const NotationRow& row : Notations()) {
+        const JdnRange range = row.writable;
+        std::vector<int64_t> days = {kMinJDN,     kMaxJDN,    range.first - int64_t{1},
+                                     range.first, range.last, range.last + int64_t{1},
+                                     2454481};
+        for (const int64_t day : days) {
+            if (!IsJDNInRange(day)) {
+                continue;
+            }
+            const auto jdn = static_cast<int32_t>(day);
+            std::string text = "kept";
+            const bool written = FormatJDNInNotation(jdn, row.code, options, text);
+            EXPECT_EQ(written, range.Contains(jdn)) << CalCodeText(row.code) << " " << jdn;
+            EXPECT_EQ(written, CanWriteInNotation(jdn, row.code));
+            std::string direct;
+            {
+                TextAppender out(direct);
+                EXPECT_EQ(row.append(jdn, options, out), written) << CalCodeText(row.code);
+            }
+            EXPECT_EQ(direct, written ? text : "") << CalCodeText(row.code) << " " << jdn;
+        }
+    }
+    EXPECT_EQ(NotationOf(CalendarCode::ORD).writable.first, kFirstJDNOfCE1);
+    EXPECT_EQ(NotationOf(CalendarCode::ORD).writable.last, kLastJDNOfCE9999);
+}
+
+// --- Round trip: every day written in every notation of the table and every
+// combination of the format options reads back as the same day.
 
 constexpr std::array kOrders = {DateOrder::MDY, DateOrder::DMY, DateOrder::YMD};
 constexpr std::array<const char*, 3> kDateSeps = {"-", "/", "."};
 constexpr std::array<const char*, 3> kThousSeps = {",", ".", ""};
 constexpr std::array<int16_t, 2> kHyphens = {1, 0};
-constexpr std::array kNotations = {CalendarCode::CE,  CalendarCode::JC,  CalendarCode::AN,
-                                   CalendarCode::JDN, CalendarCode::ORD, CalendarCode::ISO,
-                                   CalendarCode::LPW, CalendarCode::LPM};
 
 // Returns how many round trips failed; reports the first few.
 int RoundTripFailures(int32_t jdn, int& reported) {
@@ -123,24 +179,24 @@ int RoundTripFailures(int32_t jdn, int& reported) {
             for (const char* thousSep : kThousSeps) {
                 for (const int16_t hyphen : kHyphens) {
                     const NotationOptions options = Options(order, dateSep, thousSep, hyphen);
-                    for (const CalendarCode cal : kNotations) {
-                        if (cal == CalendarCode::ORD && !HasOrdinalForm(jdn)) {
+                    for (const NotationRow& row : Notations()) {
+                        const CalendarCode cal = row.code;
+                        if (!CanWriteInNotation(jdn, cal)) {
                             continue;
                         }
                         std::string text;
-                        int32_t back = 0;
                         const bool written = FormatJDNInNotation(jdn, cal, options, text);
-                        const int status = ParseInNotation(text, cal, options, back);
-                        if (written && status == kParseValid && back == jdn) {
+                        const ParsedDay back = ParseInNotation(text, cal, options);
+                        if (written && back.ok() && back.jdn == jdn) {
                             continue;
                         }
                         ++failures;
                         if (++reported <= 20) {
-                            ADD_FAILURE()
-                                << "jdn " << jdn << " " << CalCodeText(cal) << " order "
-                                << static_cast<int>(order) << " sep '" << dateSep << "' thousands '"
-                                << thousSep << "' hyphen " << hyphen << ": \"" << text
-                                << "\" status " << status << " back " << back;
+                            ADD_FAILURE() << "jdn " << jdn << " " << CalCodeText(cal) << " order "
+                                          << static_cast<int>(order) << " sep '" << dateSep
+                                          << "' thousands '" << thousSep << "' hyphen " << hyphen
+                                          << ": \"" << text << "\" status "
+                                          << static_cast<int>(back.status) << " back " << back.jdn;
                         }
                     }
                 }

@@ -4,6 +4,7 @@
 // list, or renamed in one of them, fails here.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "tests/packaging/cli_surface.h"
@@ -37,13 +38,31 @@ TEST(OptionList, HoldsEveryOptionAndSubcommandOfTheHelp) {
 
 // Each option is run in its scope with each of its values (a sample for the
 // others), and with a wrong value, whose refusal ("--sep takes -, / or .") must
-// name exactly the listed values.
+// name exactly the listed values. A subcommand's arguments are given samples by
+// their names.
 TEST(OptionList, EachOptionAndValueIsOneTheProgramTakesWhereTheListPutsIt) {
+    const std::map<std::string, std::string> samples = {
+        {"YEAR", "2009"}, {"MONTH", "2"}, {"DATE", "2008-01-15"}, {"REGION", "DE-BY"}};
+    std::map<std::string, std::vector<std::string>> subcommandArguments;
     for (const ListedOption& option : ReadOptionListing()) {
-        const auto run = [&option](const std::string& name, const std::string& value) {
+        if (option.kind == "subcommand") {
+            std::vector<std::string>& arguments = subcommandArguments[option.scope];
+            arguments.push_back(option.scope);
+            for (const std::string& name : option.values) {
+                ASSERT_TRUE(samples.contains(name)) << "no sample for " << name;
+                arguments.push_back(samples.at(name));
+            }
+        }
+    }
+    for (const ListedOption& option : ReadOptionListing()) {
+        if (option.kind == "subcommand") {
+            continue;
+        }
+        const auto run = [&](const std::string& name, const std::string& value) {
             std::vector<std::string> arguments = {name};
             if (option.scope != "-") {
-                arguments.insert(arguments.begin(), {option.scope, "2009", "2"});
+                const std::vector<std::string>& leading = subcommandArguments[option.scope];
+                arguments.insert(arguments.begin(), leading.begin(), leading.end());
             }
             if (option.kind != "flag") {
                 arguments.push_back(value);

@@ -37,13 +37,13 @@ bool MainForm::ConvertFieldText() {
         return false;
     }
     const NotationOptions notation = CurrentNotation(form, form.chkHyphen);
-    int32_t jdn = 0;
-    if (ParseInNotation(window.strConvertText, window.intConvertFromCal, notation, jdn) !=
-        kParseValid) {
+    const ParsedDay day =
+        ParseInNotation(window.strConvertText, window.intConvertFromCal, notation);
+    if (!day.ok()) {
         return false;
     }
     std::string converted;
-    if (!FormatJDNInNotation(jdn, window.intConvertToCal, notation, converted)) {
+    if (!FormatJDNInNotation(day.jdn, window.intConvertToCal, notation, converted)) {
         return false;
     }
     window.strConvertedText = converted;

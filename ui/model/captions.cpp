@@ -1,6 +1,7 @@
 // The captions that follow the language, for the main window and the
 // clear-one-field dialog.
 #include "core/string_utils.h"
+#include "text/program_text_numbers.h"
 #include "text/text_table.h"
 #include "ui/model/main_form.h"
 
@@ -48,6 +49,9 @@ void MainForm::SetLanguageDependentText() {
         SetCaption(clear, Text(I::Clear));
     }
     SetCaption(C::cmdMoveSecondDateToFirst, Text(I::SecondToFirst));
+    SetCaption(C::cmdAllCalendars, texts_.ProgramText(program_text::kAllCalendarsCaption));
+    window.tooltips[static_cast<size_t>(Index(C::cmdAllCalendars))] =
+        texts_.ProgramText(program_text::kAllCalendarsButtonTooltip);
     // The copy button's width goes with its caption: a start in German must not
     // keep the English width until the first click into the output.
     SetCopyButton();
@@ -97,6 +101,9 @@ void MainForm::SetLanguageDependentText() {
     // The month window's captions, after the main window's and before the
     // clear-one-field dialog's (MonthWindow() creates it, hidden).
     MonthWindow().SetLanguageDependentText();
+    if (allCalendars_) {
+        allCalendars_->SetLanguageDependentText();
+    }
 
     window.clearOneField = ClearOneFieldCaptionsIn(language);
 }

@@ -30,18 +30,17 @@ std::string MainForm::SpinDate(int fieldNumber, std::string_view text, int days)
     const bool first = fieldNumber == 1;
     const CalendarCode cal = GetCal(form, static_cast<int16_t>(fieldNumber));
     const NotationOptions notation = CurrentNotation(form, form.chkHyphen);
-    int32_t jdn = 0;
-    const int status = ParseInNotation(text, cal, notation, jdn);
-    if (status == kParseInvalid) {
+    const ParsedDay day = ParseInNotation(text, cal, notation);
+    if (day.status == ParseStatus::Invalid) {
         ShowErrorMessage(first ? kMsgFirstDateInvalid : kMsgSecondDateInvalid);
         return {};
     }
-    if (status != kParseValid) {
+    if (!day.ok()) {
         ShowErrorMessage(first ? kMsgFirstDateOutOfRange : kMsgSecondDateOutOfRange);
         return {};
     }
     // |jdn| <= 2100000000 and |days| < 2^31: the sum fits 64 bits.
-    const int64_t next = int64_t{jdn} + days;
+    const int64_t next = int64_t{day.jdn} + days;
     std::string result;
     if (!IsJDNInRange(next) ||
         !FormatJDNInNotation(static_cast<int32_t>(next), cal, notation, result)) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/model/button_state.h"
 #include "ui/model/input_codes.h"
 #include "ui/model/main_form_state.h"
 #include "ui/model/window_context.h"
@@ -15,12 +16,6 @@ namespace tembrel {
 
 // The controls of the large display window that can hold the input focus.
 enum class LargeDisplayControl : int16_t { None, txbOutput, cmdCopyToClipboard, cmdClose };
-
-struct ButtonState {
-    std::string caption;
-    ControlPlace place;
-    bool enabled = true;
-};
 
 // The smallest window (twips) the resize rule allows.
 inline constexpr int32_t kLargeDisplayMinWidth = 6000;

@@ -64,6 +64,7 @@ enum class MainWindowControl : int16_t {
     cmdClearDateDiff,
     cmdClearSecondDate,
     cmdMoveSecondDateToFirst,
+    cmdAllCalendars,
     Frame1,
     Frame2,
     // First date calendar group (Frame1).

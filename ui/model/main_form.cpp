@@ -1,6 +1,7 @@
 #include "ui/model/main_form.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "compute/compute_messages.h"
 #include "core/date_formatting.h"
@@ -102,6 +103,18 @@ MonthWindowModel& MainForm::MonthWindow() {
     return *monthWindow_;
 }
 
+AllCalendarsModel& MainForm::AllCalendars() {
+    if (!allCalendars_) {
+        allCalendars_ = std::make_unique<AllCalendarsModel>(SecondaryWindowContext());
+        const std::optional<SavedWindowPlace> saved =
+            ReadWindowPlace(window.strWindowPlacesFile, kAllCalendarsPlaceName);
+        if (saved) {
+            allCalendars_->RestorePlace(*saved);
+        }
+    }
+    return *allCalendars_;
+}
+
 WindowContext MainForm::SecondaryWindowContext() {
     return WindowContext{form, texts_, dialogs_, clipboard_};
 }
@@ -199,6 +212,9 @@ void MainForm::RunOptionHandler(MainWindowControl id) {
             CalendarOption_Click(DateField::Second, static_cast<CalendarCode>(value));
             break;
     }
+    if (allCalendars_) {
+        allCalendars_->FollowFormatOptions();
+    }
 }
 
 void MainForm::Click(MainWindowControl id) {
@@ -265,6 +281,9 @@ void MainForm::CheckBoxClicked(MainWindowControl id, int16_t value) {
     form.*field = value != 0;
     if (id == C::chkHyphen) {
         chkHyphen_Click();
+        if (allCalendars_) {
+            allCalendars_->FollowFormatOptions();
+        }
     } else {
         // The other check boxes are read when they are needed.
         SetTheFocus(form);

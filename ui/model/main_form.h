@@ -33,6 +33,7 @@
 #include "tembrel_version.h"
 #include "text/program_text.h"
 #include "text/text_table.h"
+#include "ui/model/all_calendars_model.h"
 #include "ui/model/clear_one_field.h"
 #include "ui/model/clear_one_field_model.h"
 #include "ui/model/clipboard.h"
@@ -113,6 +114,9 @@ struct MainWindowState {
     // Why the saved working days could not be used, shown once the start-up
     // has completed; empty when they could.
     std::string workingDaysMessage;
+
+    // The file of the resizable windows' places beside it (window_places.h).
+    std::filesystem::path strWindowPlacesFile;
 };
 
 class MainForm {
@@ -203,11 +207,12 @@ class MainForm {
     // Writes the user settings file; false when it could not be written (the
     // former file then stays as it was).
     bool WriteUserSettings();
-    // Saves the settings; the caller ends the program whatever the outcome.
+    // Saves the settings, and the All calendars window's place when it has one;
+    // the caller ends the program whatever the outcome.
     void cmdQuit_Click();
-    // Asks whether to go back to the defaults; on Yes deletes the settings file
-    // and the working days file and puts the defaults in force, without
-    // re-applying the language.
+    // Asks whether to go back to the defaults; on Yes deletes the settings file,
+    // the working days file and the windows' places and puts the defaults in
+    // force, without re-applying the language.
     void cmdReset_Click();
     // The user chose entry `position` of the language list.
     void cboLanguage_Click(int position);
@@ -218,6 +223,10 @@ class MainForm {
     // ---- Secondary windows ----
     // Returns the month window's model, created (hidden) on first use.
     MonthWindowModel& MonthWindow();
+    // Returns the All calendars window's model, created (hidden) on first use
+    // with the place the last run saved; and whether it exists.
+    AllCalendarsModel& AllCalendars();
+    bool HasAllCalendars() const { return allCalendars_ != nullptr; }
     // Returns what the secondary windows share with this window: its state, the
     // program texts, the message boxes and the clipboard.
     WindowContext SecondaryWindowContext();
@@ -349,6 +358,7 @@ class MainForm {
     bool rulesRead_ = false;
     std::optional<holidays::HolidayData> rules_;
     holidays::FileError rulesError_;
+    std::unique_ptr<AllCalendarsModel> allCalendars_;
 };
 
 }  // namespace tembrel

@@ -78,6 +78,8 @@ constexpr std::array kLayout = {
     MainControlEntry{C::cmdClearDateDiff, "cmdClearDateDiff", K::Button, C::Frame3, {3480, 840, 1000, 255}, F::Panel, kTool},
     MainControlEntry{C::cmdClearSecondDate, "cmdClearSecondDate", K::Button, C::Frame3, {7095, 840, 1000, 255}, F::Panel, kTool},
     MainControlEntry{C::cmdMoveSecondDateToFirst, "cmdMoveSecondDateToFirst", K::Button, C::Frame3, {2940, 1155, 2000, 255}, F::Panel, kTool},
+    // Under the first date, left of its Clear button: the first date in every notation.
+    MainControlEntry{C::cmdAllCalendars, "cmdAllCalendars", K::Button, C::Frame3, {0, 840, 1380, 255}, F::Panel, kTool},
     // First date calendar group.
     MainControlEntry{C::lblThisIsA0, "lblThisIsA(0)", K::Label, C::Frame1, {0, 0, 1170, 225}, F::Panel, kBack},
     MainControlEntry{C::optFirstDateIsCE, "optFirstDateIsCE", K::Option, C::Frame1, {0, 300, 3015, 255}, F::Panel, kBack},

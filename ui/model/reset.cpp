@@ -18,6 +18,10 @@ void MainForm::cmdReset_Click() {
         std::error_code ignored;
         std::filesystem::remove(window.strUserSettingsFile, ignored);
         std::filesystem::remove(WorkingDaysFile(), ignored);
+        std::filesystem::remove(window.strWindowPlacesFile, ignored);
+        if (HasAllCalendars()) {
+            AllCalendars().form.placed = false;  // the next opening places it by this window
+        }
         // The language goes back to English in the settings only; captions,
         // the language list and program texts keep the language shown until
         // the user picks one from the list.

@@ -13,16 +13,16 @@ void MainForm::cmdMoveSecondDateToFirst_Click() {
         return;
     }
     const NotationOptions notation = CurrentNotation(form, form.chkHyphen);
-    int32_t jdn = 0;
-    const int status =
-        ParseInNotation(form.txbSecondDate.text, GetCal(form, DateField::Second), notation, jdn);
-    if (status != kParseValid) {
-        ShowErrorMessage(status < 0 ? kMsgSecondDateOutOfRange : kMsgSecondDateInvalid);
+    const ParsedDay day =
+        ParseInNotation(form.txbSecondDate.text, GetCal(form, DateField::Second), notation);
+    if (!day.ok()) {
+        ShowErrorMessage(day.status == ParseStatus::OutOfRange ? kMsgSecondDateOutOfRange
+                                                               : kMsgSecondDateInvalid);
         FocusOn(MainControl::txbSecondDate);
         return;
     }
     std::string text;
-    if (!FormatJDNInNotation(jdn, GetCal(form, DateField::First), notation, text)) {
+    if (!FormatJDNInNotation(day.jdn, GetCal(form, DateField::First), notation, text)) {
         // Only an ordinal first date outside years 1..9999 has no text; the
         // day is out of range there, and nothing moves.
         ReportOutOfRange();

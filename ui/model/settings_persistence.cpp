@@ -2,6 +2,7 @@
 // defaults at start-up, and collecting and writing it at exit.
 #include "settings/settings_file.h"
 #include "settings/settings_values.h"
+#include "settings/window_places.h"
 #include "ui/model/form_rules.h"
 #include "ui/model/main_form.h"
 #include "ui/model/option_bindings.h"
@@ -107,6 +108,10 @@ void MainForm::cmdQuit_Click() {
     // full disk) is not worth a message on the way out: the former file stays.
     WriteUserSettings();
     WriteWorkingDaysSettings();
+    if (allCalendars_ && allCalendars_->form.placed) {
+        WriteWindowPlace(window.strWindowPlacesFile, kAllCalendarsPlaceName,
+                         allCalendars_->PlaceToSave());
+    }
 }
 
 }  // namespace tembrel

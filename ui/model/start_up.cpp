@@ -2,6 +2,7 @@
 #include "core/calendar_tables.h"
 #include "settings/settings_file.h"
 #include "settings/settings_folder.h"
+#include "settings/window_places.h"
 #include "text/program_text_numbers.h"
 #include "text/text_table.h"
 #include "ui/model/form_rules.h"
@@ -29,6 +30,9 @@ void MainForm::InitialiseFields() {
     // Creates the settings folder when it is missing.
     window.strUserSettingsFile =
         UserDataFilePathIn(services_.ConfigFolder(), kSettingsFileName,
+                           texts_.ProgramText(program_text::kSettingsFolderName));
+    window.strWindowPlacesFile =
+        UserDataFilePathIn(services_.ConfigFolder(), kWindowPlacesFileName,
                            texts_.ProgramText(program_text::kSettingsFolderName));
     for (TextBoxState* box :
          {&form.txbFirstDate, &form.txbDateDiff, &form.txbSecondDate, &form.txbOutput}) {

@@ -151,23 +151,4 @@ void frmLargeDisplay::RenderFocus() {
     }
 }
 
-bool frmLargeDisplay::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !rendering_) {
-        Run([this] { model_.Form_Activate(); });
-    }
-    return QWidget::event(event);
-}
-
-void frmLargeDisplay::closeEvent(QCloseEvent* event) {
-    const QWidget* mainWindow = parentWidget();
-    if (mainWindow == nullptr || !mainWindow->isVisible()) {
-        // The main window has closed: the program is ending.
-        event->accept();
-        return;
-    }
-    // The close box only hides the window, as Close does.
-    event->ignore();
-    Run([this] { model_.Form_Unload(); });
-}
-
 }  // namespace tembrel

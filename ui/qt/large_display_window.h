@@ -40,11 +40,11 @@ class frmLargeDisplay : public qt::ResizableWindow {
     void RenderFocus() override;
 
   protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     TwipsRect& Place() override { return model_.form.window; }
     WindowState& State() override { return model_.form.windowState; }
     void Form_Resize() override { model_.Form_Resize(); }
+    void Form_Activate() override { model_.Form_Activate(); }
+    void Form_Unload() override { model_.Form_Unload(); }
     // Copies the selection and the focus into the model.
     void PullControls() override;
 

@@ -143,6 +143,9 @@ void frmMain::Connect() {
                 } else if (id == C::cmdHelp) {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             [this] { Run([this] { secondary_.cmdHelp_Click(); }); });
+                } else if (id == C::cmdAllCalendars) {
+                    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                            [this] { Run([this] { secondary_.cmdAllCalendars_Click(); }); });
                 } else {
                     connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                             [this, id] { Run([this, id] { model_.Click(id); }); });

@@ -1,5 +1,6 @@
 #include "ui/qt/resizable_window.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 #include "ui/qt/qt_window_place.h"
@@ -22,6 +23,23 @@ void ResizableWindow::PullFromWidgets() {
 
 void ResizableWindow::RenderPlace() {
     RenderResizablePlace(*this, Place(), State());
+}
+
+bool ResizableWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !rendering_) {
+        Run([this] { Form_Activate(); });
+    }
+    return QWidget::event(event);
+}
+
+void ResizableWindow::closeEvent(QCloseEvent* event) {
+    const QWidget* mainWindow = parentWidget();
+    if (mainWindow == nullptr || !mainWindow->isVisible()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    Run([this] { Form_Unload(); });
 }
 
 void ResizableWindow::changeEvent(QEvent* event) {

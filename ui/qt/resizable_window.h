@@ -30,6 +30,9 @@ class ResizableWindow : public QWidget {
     virtual void PullControls() {}
     // Puts the focus where the model has it, after a handler.
     virtual void RenderFocus() {}
+    // The model's handlers of the window's activation and of its close box.
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
 
     // Runs a handler between pulling and rendering, focus included.
     void Run(const std::function<void()>& handler);
@@ -37,6 +40,11 @@ class ResizableWindow : public QWidget {
     void PullFromWidgets();
     void RenderPlace();
 
+    // Runs Form_Activate when the user activates the window.
+    bool event(QEvent* event) override;
+    // The close box only hides the window, through Form_Unload, while the main
+    // window is open; once it has closed, the program is ending.
+    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

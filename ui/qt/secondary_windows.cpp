@@ -5,6 +5,7 @@
 #include "platform/manual_location.h"
 #include "ui/model/large_display_opening.h"
 #include "ui/model/month_window_opening.h"
+#include "ui/qt/all_calendars_window.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/large_display_window.h"
 #include "ui/qt/month_window.h"
@@ -30,6 +31,7 @@ SecondaryWindows::SecondaryWindows(QWidget& mainWindow, MainForm& model, HelpAnc
     : mainWindow_(mainWindow), model_(model), anchor_(anchor), showMain_(std::move(showMain)) {}
 
 SecondaryWindows::~SecondaryWindows() {
+    delete allCalendars_;
     delete help_;
     delete largeDisplay_;
     delete month_;
@@ -81,9 +83,24 @@ void SecondaryWindows::cmdHelp_Click() {
     help_->Open(MainWindowPlace(), anchor_);
 }
 
+void SecondaryWindows::cmdAllCalendars_Click() {
+    if (allCalendars_ == nullptr) {
+        allCalendars_ = new frmAllCalendars(model_.AllCalendars(), &mainWindow_);
+        allCalendars_->setWindowIcon(mainWindow_.windowIcon());
+    }
+    tembrel::cmdAllCalendars_Click(model_.form, MainWindowPlace(), model_.TodayJDN(),
+                                   allCalendars_->model());
+    allCalendars_->Render();
+    BringToFront(*allCalendars_);
+    allCalendars_->RenderFocus();
+}
+
 void SecondaryWindows::Render() {
     if (month_ != nullptr) {
         month_->Render();
+    }
+    if (allCalendars_ != nullptr) {
+        allCalendars_->Render();
     }
 }
 

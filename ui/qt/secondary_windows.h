@@ -1,8 +1,9 @@
-// The main window's three secondary windows on the desktop: the month window,
-// the large display and the help window. Each Qt window is created the first
-// time the main window opens it and kept (hidden by Close) until the program
-// ends; the month window's model belongs to the main window's form model, which
-// also sets its captions.
+// The main window's secondary windows on the desktop: the month window, the
+// large display, the help window and the All calendars window. Each Qt window
+// is created the first time the main window opens it and kept (hidden by Close)
+// until the program ends; the month window's and the All calendars window's
+// models belong to the main window's form model, which also sets their
+// captions.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,7 @@
 
 namespace tembrel {
 
+class frmAllCalendars;
 class frmDisplayMonth;
 class frmHelp;
 class frmLargeDisplay;
@@ -42,14 +44,20 @@ class SecondaryWindows {
     // is minimised.
     void cmdHelp_Click();
 
-    // Renders the month window, when it exists, after the main window's handlers
-    // (a language change rewrites its captions). Leaves the focus alone.
+    // The main window's All calendars button: shows the first date (or today)
+    // in every notation.
+    void cmdAllCalendars_Click();
+
+    // Renders the month window and the All calendars window, when they exist,
+    // after the main window's handlers (a language change rewrites their
+    // captions, a format option the rows). Leaves the focus alone.
     void Render();
 
     // The windows, or nullptr before they are first opened.
     frmDisplayMonth* monthWindow() const { return month_; }
     frmLargeDisplay* largeDisplay() const { return largeDisplay_; }
     frmHelp* helpWindow() const { return help_; }
+    frmAllCalendars* allCalendars() const { return allCalendars_; }
 
   private:
     // Returns the main window's outer place in twips.
@@ -62,6 +70,7 @@ class SecondaryWindows {
     frmDisplayMonth* month_ = nullptr;  // child windows of the main window, deleted here
     frmLargeDisplay* largeDisplay_ = nullptr;
     frmHelp* help_ = nullptr;
+    frmAllCalendars* allCalendars_ = nullptr;
 };
 
 }  // namespace tembrel

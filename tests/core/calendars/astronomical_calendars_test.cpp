@@ -63,6 +63,20 @@ TEST(ChineseCalendar, NewYearsAndLeapMonthsMatchThePublishedTables) {
     }
 }
 
+// The constants the table of notations takes its ranges from are the days the
+// astronomy computes, and the days just outside have no date.
+TEST(AstronomicalCalendars, RangeConstantsAreTheComputedEnds) {
+    EXPECT_EQ(kFirstChineseJdn, FirstChineseJdn());
+    EXPECT_EQ(kLastChineseJdn, LastChineseJdn());
+    EXPECT_EQ(kLastBahaiJdn, LastBahaiJdn());
+    EXPECT_FALSE(ChineseDateOfJdn(kFirstChineseJdn - 1).has_value());
+    EXPECT_TRUE(ChineseDateOfJdn(kFirstChineseJdn).has_value());
+    EXPECT_TRUE(ChineseDateOfJdn(kLastChineseJdn).has_value());
+    EXPECT_FALSE(ChineseDateOfJdn(kLastChineseJdn + 1).has_value());
+    EXPECT_TRUE(BahaiDateOfJdn(kLastBahaiJdn).has_value());
+    EXPECT_FALSE(BahaiDateOfJdn(kLastBahaiJdn + 1).has_value());
+}
+
 TEST(ChineseCalendar, MonthsHaveTwentyNineOrThirtyDaysAndYearsTwelveOrThirteen) {
     for (int32_t elapsed = 1637; elapsed <= 5637; elapsed += 7) {
         const int32_t cycle = (elapsed - 1) / 60 + 1;

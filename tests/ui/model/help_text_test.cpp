@@ -55,7 +55,7 @@ TEST(HelpText, EnglishParagraphsAndAddresses) {
     const std::string text = HelpText(LanguageCode::English, kAddresses);
     ExpectLineStructure(text);
     const std::vector<std::string> paragraphs = Paragraphs(text);
-    ASSERT_EQ(paragraphs.size(), 12u);
+    ASSERT_EQ(paragraphs.size(), 13u);
     EXPECT_EQ(paragraphs[0],
               "The complete user manual for this software is online at: file:///manual.en.html");
     EXPECT_EQ(paragraphs[2],
@@ -78,7 +78,8 @@ TEST(HelpText, EnglishParagraphsAndAddresses) {
     EXPECT_EQ(paragraphs[7],
               "The (chronological) Julian day number of a day is the number of days since the "
               "start of -4712-01-01 (Julian Calendar).");
-    EXPECT_EQ(paragraphs[11],
+    EXPECT_TRUE(paragraphs[11].starts_with("The button 'All calendars' shows the first date"));
+    EXPECT_EQ(paragraphs[12],
               "In the Julian Calendar a year is a leap year if it is divisible by 4.  In the "
               "Common Era Calendar a year is a leap year if either (i) it is divisible by 4 but "
               "not by 100 or (ii) it is divisible by 400.  In the Norvane Leap Week Calendar a "
@@ -98,8 +99,8 @@ TEST(HelpText, GermanParagraphsAndAddresses) {
     const std::string text = HelpText(LanguageCode::German, kAddresses);
     ExpectLineStructure(text);
     const std::vector<std::string> paragraphs = Paragraphs(text);
-    // Ten paragraphs, the third holding two: no paragraph on ordinal dates.
-    ASSERT_EQ(paragraphs.size(), 11u);
+    // Eleven paragraphs, the third holding two: no paragraph on ordinal dates.
+    ASSERT_EQ(paragraphs.size(), 12u);
     EXPECT_EQ(paragraphs[0],
               "Das Benutzerhandbuch für diese Software ist an file:///manual.de.html verfügbar.");
     EXPECT_EQ(paragraphs[1],
@@ -126,7 +127,8 @@ TEST(HelpText, GermanParagraphsAndAddresses) {
               std::string::npos);
     EXPECT_NE(text.find("negativ (Subtraktion).  Resultat durch Klick auf 'Berechnen'."),
               std::string::npos);
-    EXPECT_TRUE(paragraphs[10].ends_with("wenn es das dritte Jahr eines 'Hexade' ist.\r\n"));
+    EXPECT_TRUE(paragraphs[10].starts_with("Der Knopf 'Alle Kalender' zeigt das erste Datum"));
+    EXPECT_TRUE(paragraphs[11].ends_with("wenn es das dritte Jahr eines 'Hexade' ist.\r\n"));
     EXPECT_EQ(Count(text, "file:///manual.en.html"), 0u);
     EXPECT_EQ(Count(text, kAddresses.leapWeekPage), 1u);
     EXPECT_EQ(Count(text, "yyyy-ddd"), 0u);

@@ -7,11 +7,15 @@
 //   large_<lang>.png         the large display with a selection
 //   large_small_<lang>.png   the large display at its smallest size
 //   help_<lang>.png          the help window as it first opens
+//   all_<lang>.png           the All calendars window on 15 January 2008
+//   all_far_<lang>.png       the same on 1 January 3500 (rows without a date)
+//   all_small_<lang>.png     the All calendars window at its smallest size
 // Each is also written magnified twice (name_x2.png) for checking captions and
 // the grid's alignment pixel by pixel. The window captions are printed, since a
 // window's own grab leaves out its title bar.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +27,7 @@
 #include "core/today.h"
 #include "tests/support/screenshot_run.h"
 #include "text/program_text.h"
+#include "ui/qt/all_calendars_window.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/large_display_window.h"
 #include "ui/qt/main_window.h"
@@ -66,7 +71,7 @@ void SetLanguage(tembrel::frmMain& window, tembrel::ProgramTexts& texts,
     window.Render();
 }
 
-// Shoots the three windows in the main window's current language.
+// Shoots the secondary windows in the main window's current language.
 bool ShootWindows(tembrel::frmMain& window, const QDir& folder, const QString& language) {
     tembrel::SecondaryWindows& secondary = window.secondaryWindows();
     bool ok = true;
@@ -126,6 +131,27 @@ bool ShootWindows(tembrel::frmMain& window, const QDir& folder, const QString& l
     QTest::qWait(50);
     ok = Save(help, folder, QStringLiteral("help_") + language) && ok;
     help.close();
+
+    // The All calendars window: 15 January 2008, a day some calendars have no
+    // date for, and the smallest size.
+    ClickOn(window.control(M::cmdClearFirstDate));
+    QTest::mouseClick(window.control(M::txbFirstDate), Qt::LeftButton);
+    QTest::keyClicks(window.control(M::txbFirstDate), QStringLiteral("2008-01-15"));
+    ClickOn(window.control(M::cmdAllCalendars));
+    tembrel::frmAllCalendars& all = *secondary.allCalendars();
+    QTest::qWait(50);
+    ok = Save(all, folder, QStringLiteral("all_") + language) && ok;
+    QLineEdit* first = all.txbDate(0);
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("3500-01-01"));
+    QTest::keyClick(first, Qt::Key_Return);
+    ok = Save(all, folder, QStringLiteral("all_far_") + language) && ok;
+    const QSize size = all.size();
+    all.resize(10, 10);
+    QTest::qWait(50);
+    ok = Save(all, folder, QStringLiteral("all_small_") + language) && ok;
+    all.resize(size);
+    ClickOn(all.cmdClose());
     return ok;
 }
 
