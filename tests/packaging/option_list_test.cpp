@@ -42,7 +42,7 @@ TEST(OptionList, HoldsEveryOptionAndSubcommandOfTheHelp) {
 // their names.
 TEST(OptionList, EachOptionAndValueIsOneTheProgramTakesWhereTheListPutsIt) {
     const std::map<std::string, std::string> samples = {
-        {"YEAR", "2009"}, {"MONTH", "2"}, {"DATE", "2008-01-15"}};
+        {"YEAR", "2009"}, {"MONTH", "2"}, {"DATE", "2008-01-15"}, {"REGION", "DE-BY"}};
     std::map<std::string, std::vector<std::string>> subcommandArguments;
     for (const ListedOption& option : ReadOptionListing()) {
         if (option.kind == "subcommand") {
