@@ -1,7 +1,5 @@
 #include "cli/month_command.h"
 
-#include <cstdio>
-#include <algorithm>
 #include <optional>
 
 #include "cli/cli_request.h"

@@ -61,7 +61,8 @@ inline constexpr char kMarkerLibraryLeapWeek = 'N';
 inline constexpr char kMarkerISOWeek = 'I';
 
 // Returns the calendar library's marker of a notation: CE and ORD 'G', JC 'J', AN
-// 'A', NLW 'N', ISO 'I'; empty for JDN, LPW and LPM, which have none.
+// 'A', NLW 'N', ISO 'I'; empty for JDN, LPW, LPM and the world's calendars and
+// day counts, which have none.
 constexpr std::optional<char> CalendarMarkerOf(CalendarCode cal) {
     switch (cal) {
         case CalendarCode::CE:
@@ -75,12 +76,9 @@ constexpr std::optional<char> CalendarMarkerOf(CalendarCode cal) {
             return kMarkerLibraryLeapWeek;
         case CalendarCode::ISO:
             return kMarkerISOWeek;
-        case CalendarCode::JDN:
-        case CalendarCode::LPW:
-        case CalendarCode::LPM:
-            return std::nullopt;
+        default:
+            return std::nullopt;  // JDN, LPW, LPM and the world's calendars
     }
-    return std::nullopt;
 }
 
 // The two columns of the code table: the code text that reports append to a date

@@ -118,7 +118,7 @@ const holidays::WorkCalendar* MonthWindowModel::HolidayCalendar() const {
 
 void MonthWindowModel::RedrawHolidayMarks() {
     if (!form.visible || form.intNumWeekRows == 0 ||
-        ReadYearText(form.txbYear).status != YearTextStatus::Valid ||
+        !ReadYearText(form.txbYear).ok() ||
         !IsMonthPosition(form.cboMonths.listIndex)) {
         return;
     }
