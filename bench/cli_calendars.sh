@@ -29,38 +29,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 
 # Writes `count` random Common Era dates of the years first..last, uniform over
-# days, by the generator and the civil-from-days arithmetic of
-# bench/cli_throughput.sh (days counted from 1 March of year 0).
+# days, the same for every run.
 dates() {
-    awk -v n="$count" -v seed=20080115 -v y1="$1" -v y2="$2" '
-function next_random() {
-    state = (1664525 * state + 1013904223) % 4294967296
-    return state
-}
-function days_from_civil(y, m, d,    era, yoe, doy) {
-    y -= (m <= 2)
-    era = int(y / 400)
-    yoe = y - era * 400
-    doy = int((153 * (m > 2 ? m - 3 : m + 9) + 2) / 5) + d - 1
-    return era * 146097 + yoe * 365 + int(yoe / 4) - int(yoe / 100) + doy
-}
-BEGIN {
-    state = seed % 4294967296
-    first = days_from_civil(y1, 1, 1)
-    span = days_from_civil(y2, 12, 31) - first + 1
-    for (i = 0; i < n; i++) {
-        z = first + int(next_random() / 4294967296 * span)
-        era = int(z / 146097)
-        doe = z - era * 146097
-        yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
-        doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
-        mp = int((5 * doy + 2) / 153)
-        d = doy - int((153 * mp + 2) / 5) + 1
-        m = mp < 10 ? mp + 3 : mp - 9
-        y = yoe + era * 400 + (m <= 2 ? 1 : 0)
-        printf "%04d-%02d-%02d\n", y, m, d
-    }
-}'
+    "$root/bench/random_dates.sh" "$count" 20080115 "$1" "$2"
 }
 
 # Prints the best processor seconds of `rounds` runs converting the file into

@@ -41,34 +41,9 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 
-# The dates come from a 32-bit linear congruential generator written out in awk,
-# so that every awk (mawk, gawk, busybox) makes the same file for a seed: the
-# products stay below 2^53, where awk's doubles are exact. A day is drawn from
-# the days of the years 1601..4095 (uniform over days) and turned into year,
-# month and day with the civil-from-days arithmetic of the Gregorian calendar.
-awk -v n="$count" -v seed="$seed" '
-function next_random() {
-    state = (1664525 * state + 1013904223) % 4294967296
-    return state
-}
-BEGIN {
-    state = seed % 4294967296
-    first = 584694     # days from 1 March 0 to 1 January 1601
-    last = 1495973     # days from 1 March 0 to 31 December 4095
-    span = last - first + 1
-    for (i = 0; i < n; i++) {
-        z = first + int(next_random() / 4294967296 * span)
-        era = int(z / 146097)
-        doe = z - era * 146097
-        yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
-        doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
-        mp = int((5 * doy + 2) / 153)
-        d = doy - int((153 * mp + 2) / 5) + 1
-        m = mp < 10 ? mp + 3 : mp - 9
-        y = yoe + era * 400 + (m <= 2 ? 1 : 0)
-        printf "%04d-%02d-%02d\n", y, m, d
-    }
-}' >"$work/dates"
+# The same dates for the same seed on every machine, uniform over the days of
+# the years 1601..4095.
+"$root/bench/random_dates.sh" "$count" "$seed" 1601 4095 >"$work/dates"
 
 # Both programs must agree on every ISO week date before their times mean anything.
 dateutils.dconv -i '%F' -f '%G-W%V-%u' <"$work/dates" >"$work/dconv.out"
