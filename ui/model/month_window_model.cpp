@@ -117,8 +117,7 @@ const holidays::WorkCalendar* MonthWindowModel::HolidayCalendar() const {
 }
 
 void MonthWindowModel::RedrawHolidayMarks() {
-    if (!form.visible || form.intNumWeekRows == 0 ||
-        !ReadYearText(form.txbYear).ok() ||
+    if (!form.visible || form.intNumWeekRows == 0 || !ReadYearText(form.txbYear).ok() ||
         !IsMonthPosition(form.cboMonths.listIndex)) {
         return;
     }
