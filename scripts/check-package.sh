@@ -15,8 +15,11 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 
 # The holidays library reads the user's iCalendar files with libical: the
 # package must depend on it (dpkg-shlibdeps finds it in the executables).
-dpkg-deb --field "$package" Depends | grep -q 'libical' ||
-  fail "the package does not depend on libical"
+# Each output is taken whole before it is searched: "grep -q" stops reading at
+# the first match, and a writer still writing then dies of SIGPIPE, which
+# pipefail reports as a failure.
+depends=$(dpkg-deb --field "$package" Depends)
+grep -q 'libical' <<<"$depends" || fail "the package does not depend on libical"
 
 "${sudo_cmd[@]}" apt-get install -y -qq "$package" >/dev/null
 trap '"${sudo_cmd[@]}" apt-get remove -y -qq tembrel >/dev/null' EXIT
@@ -28,10 +31,12 @@ export XDG_CONFIG_HOME="$clean/config"
 echo "tembrel-cli: a conversion, --help, --version, the manual page"
 [ "$(/usr/bin/tembrel-cli -1 2008-01-15 --second-cal ISO)" = "2008-01-15 CE = 2008-W03-2 ISO, Tuesday" ] ||
   fail "the installed tembrel-cli converts wrongly"
-/usr/bin/tembrel-cli --help | grep -q '^Usage: tembrel-cli' || fail "no usage from --help"
+help=$(/usr/bin/tembrel-cli --help)
+grep -q '^Usage: tembrel-cli' <<<"$help" || fail "no usage from --help"
 [ "$(/usr/bin/tembrel-cli -1 2024-12-20 -2 2025-01-10 --weekdays-only --holidays DE-BY --terse)" = \
   "2024-12-20 CE to 2025-01-10 CE = 11 days" ] || fail "the installed tembrel-cli misses the holiday rules"
-/usr/bin/tembrel-cli --version | grep -qF " $version" || fail "--version does not say $version"
+version_report=$(/usr/bin/tembrel-cli --version)
+grep -qF " $version" <<<"$version_report" || fail "--version does not say $version"
 [ "$(man -w tembrel-cli)" = /usr/share/man/man1/tembrel-cli.1.gz ] || fail "man -w tembrel-cli"
 [ "$(man -w tembrel)" = /usr/share/man/man1/tembrel.1.gz ] || fail "man -w tembrel"
 
