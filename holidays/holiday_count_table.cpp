@@ -72,6 +72,11 @@ int64_t HolidayCountTable::LastDay() {
 
 HolidayCountTable::HolidayCountTable(std::vector<RegionRules> regions, Weekend weekend)
     : regions_(std::move(regions)), weekend_(weekend) {
+    noHolidays_ = std::all_of(regions_.begin(), regions_.end(),
+                              [](const RegionRules& region) { return region.rules.empty(); });
+    if (noHolidays_) {
+        return;  // the weekend alone: nothing to count, no tables to build
+    }
     hasWestern_ = UsesAnchor(regions_, RuleAnchor::WesternEaster);
     hasOrthodox_ = UsesAnchor(regions_, RuleAnchor::OrthodoxEaster);
     for (const RegionRules& region : regions_) {
@@ -313,7 +318,7 @@ const HolidayCountTable::YearProfile& HolidayCountTable::ProfileOfDay(int64_t jd
 }
 
 int64_t HolidayCountTable::CountThrough(int64_t jdn) const {
-    if (jdn < FirstDay()) {
+    if (noHolidays_ || jdn < FirstDay()) {
         return 0;
     }
     if (jdn > LastDay()) {
@@ -328,7 +333,7 @@ int64_t HolidayCountTable::CountThrough(int64_t jdn) const {
 }
 
 bool HolidayCountTable::IsHolidayOnWorkingWeekday(int64_t jdn) const {
-    if (jdn < FirstDay() || jdn > LastDay() || weekend_.Contains(WeekdayOf(jdn))) {
+    if (noHolidays_ || jdn < FirstDay() || jdn > LastDay() || weekend_.Contains(WeekdayOf(jdn))) {
         return false;
     }
     int64_t yearStart = 0;

@@ -101,6 +101,7 @@ class HolidayCountTable {
 
     std::vector<RegionRules> regions_;
     Weekend weekend_;
+    bool noHolidays_ = false;  // no rule at all: every count is 0, no table is built
     bool hasWestern_ = false;
     bool hasOrthodox_ = false;
     std::vector<int64_t> eraStarts_;  // sorted years in which the set of rules changes
