@@ -167,8 +167,8 @@ function(_tembrel_zsh_text out text)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# Appends to `specs` the _arguments specifications of the options of `scope`.
-function(_tembrel_zsh_specs specs scope)
+# Appends to `entries` the _arguments entries of the options of `scope`.
+function(_tembrel_zsh_entries entries scope)
   _tembrel_options_of(records "${scope}")
   set(lines "")
   foreach(record IN LISTS records)
@@ -187,38 +187,38 @@ function(_tembrel_zsh_specs specs scope)
     # the next word only. Names of one option exclude each other.
     string(REPLACE " " ";" name_list "${names}")
     foreach(name IN LISTS name_list)
-      set(spec "${name}")
+      set(entry "${name}")
       if(NOT action STREQUAL "" AND name MATCHES "^--")
-        set(spec "${name}=")
+        set(entry "${name}=")
       endif()
       list(LENGTH name_list count)
       if(count GREATER 1)
-        set(spec "(${names})${spec}")
+        set(entry "(${names})${entry}")
       endif()
-      string(APPEND lines "    '${spec}[${help}]${action}'\n")
+      string(APPEND lines "    '${entry}[${help}]${action}'\n")
     endforeach()
   endforeach()
-  set(${specs} "${${specs}}${lines}" PARENT_SCOPE)
+  set(${entries} "${${entries}}${lines}" PARENT_SCOPE)
 endfunction()
 
-# Writes the zsh completion: an _arguments specification per option, one array
+# Writes the zsh completion: an _arguments entry per option, one array
 # of them for the main command line and one for each subcommand.
 function(_tembrel_write_zsh path)
   get_property(subcommands GLOBAL PROPERTY TEMBREL_CLI_SUBCOMMANDS)
-  set(arrays "main_specs=(\n")
-  _tembrel_zsh_specs(arrays -)
+  set(arrays "main_entries=(\n")
+  _tembrel_zsh_entries(arrays -)
   string(APPEND arrays ")\n")
   set(described "")
   set(dispatch "")
-  set(array_names "subcommands main_specs")
+  set(array_names "subcommands main_entries")
   foreach(record IN LISTS subcommands)
     _tembrel_split_record("${record}" name arguments help)
     _tembrel_zsh_text(help_text "${help}")
     string(APPEND described " '${name}:${help_text}'")
-    string(MAKE_C_IDENTIFIER "${name}_specs" array)
+    string(MAKE_C_IDENTIFIER "${name}_entries" array)
     string(APPEND array_names " ${array}")
     string(APPEND arrays "${array}=(\n")
-    _tembrel_zsh_specs(arrays "${name}")
+    _tembrel_zsh_entries(arrays "${name}")
     set(position 0)
     string(REPLACE " " ";" argument_list "${arguments}")
     foreach(argument IN LISTS argument_list)
@@ -250,11 +250,11 @@ function(_tembrel_write_zsh path)
     "    case $words[2] in\n"
     "${dispatch}"
     "    *)\n"
-    "        _arguments -s -S : $main_specs\n"
+    "        _arguments -s -S : $main_entries\n"
     "        ;;\n"
     "    esac\n"
     "elif [[ $PREFIX == -* ]]; then\n"
-    "    _arguments -s -S : $main_specs\n"
+    "    _arguments -s -S : $main_entries\n"
     "else\n"
     "    _describe -t subcommands subcommand subcommands\n"
     "fi\n")

@@ -218,9 +218,9 @@ bool IsEasterAnchor(RuleAnchor anchor) {
 }
 
 // Reads "<day> [<offset>] [<years>] [observed] [<moves>]".
-LineResult ReadRule(std::string_view spec, HolidayRule& rule) {
+LineResult ReadRule(std::string_view ruleText, HolidayRule& rule) {
     std::vector<std::string_view> words;
-    for (std::string_view word = TakeWord(spec); !word.empty(); word = TakeWord(spec)) {
+    for (std::string_view word = TakeWord(ruleText); !word.empty(); word = TakeWord(ruleText)) {
         words.push_back(word);
     }
     if (words.empty()) {
